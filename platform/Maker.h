@@ -1,0 +1,11 @@
+#pragma once
+// Who makes the game and where to find them: one place for every window that names them.
+
+namespace platform::maker {
+
+inline constexpr char kName[] = "The Quorbix developers";
+inline constexpr char kWebAddress[] = "https://quorbix.example.org";
+inline constexpr char kWebCaption[] = "quorbix.example.org";
+inline constexpr char kMailAddress[] = "quorbix@example.org";
+
+}  // namespace platform::maker

@@ -1,0 +1,56 @@
+#pragma once
+// Key-by-key access to an INI-style file (the settings file and the high score file).
+//
+// Every call opens the file afresh; nothing is cached. Section and key names match without
+// regard to case. A missing file, section or key gives the default. Writes keep every other
+// line of the file as it was and replace the file atomically, so a failed write leaves the
+// previous file whole; a write that cannot be done throws ProfileWriteError.
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// what() is "Unable to write to <full path>".
+class ProfileWriteError : public std::runtime_error {
+public:
+    explicit ProfileWriteError(const QString &path);
+    QString path() const { return path_; }
+    QString message() const;   // what() as a QString
+
+private:
+    QString path_;
+};
+
+class ProfileFile {
+public:
+    explicit ProfileFile(QString fullPath);
+
+    const QString &path() const { return path_; }
+
+    QString readString(const QString &section, const QString &key, const QString &def) const;
+    // Decimal with an optional minus sign; "0x"/"0X" (more than two characters) or "$" hex;
+    // anything else gives def.
+    int readInteger(const QString &section, const QString &key, int def) const;
+    // Read as an integer with default 1 or 0; any value other than 0 is true.
+    bool readBool(const QString &section, const QString &key, bool def) const;
+    // Key names of a section in file order; empty for a missing file or section.
+    QStringList readKeys(const QString &section) const;
+
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void writeInteger(const QString &section, const QString &key, int value);
+    void writeBool(const QString &section, const QString &key, bool value);  // "1" / "0"
+    void eraseSection(const QString &section);
+    // Erases the section and writes the given keys in order, in one atomic replace.
+    void replaceSection(const QString &section,
+                        const std::vector<std::pair<QString, QString>> &keyValues);
+
+private:
+    QString path_;
+};
+
+}  // namespace platform

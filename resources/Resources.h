@@ -1,0 +1,61 @@
+#pragma once
+// The pictures, sounds, fonts and texts built into the executable.
+//
+// Everything is loaded on first use, so nothing of a library that is not shown costs start-up
+// time or memory.
+
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+namespace resources {
+
+// Makes the embedded resources reachable (call once, after QApplication exists, before use).
+void init();
+
+// Registers the embedded fonts and the substitutions for the font names the windows use
+// ("Comic Sans MS", "Berlin Sans FB Demi", "Arial", ...).
+void registerFonts();
+
+// The ten 24 x 24 balls: 0..4 normal (red, green, blue, yellow, magenta), 5..9 selected (pale).
+QPixmap standardPicture(int index);
+// 24 x 24, all white.
+QPixmap emptyCellPicture();
+
+// A numbered picture list in two parallel forms: plain with alpha, and unmasked on pure yellow.
+class PictureLibrary {
+public:
+    virtual ~PictureLibrary() = default;
+    virtual int count() const = 0;
+    virtual int pictureSize() const = 0;           // 16 or 32
+    virtual QPixmap plain(int n) const = 0;        // null pixmap when n is out of range
+    virtual QPixmap onYellow(int n) const = 0;     // null pixmap when n is out of range
+};
+const PictureLibrary &bigLibrary();     // 87 pictures, 32 x 32
+const PictureLibrary &smallLibrary();   // 80 pictures, 16 x 16
+
+// The 15 menu icons, 16 x 16 with alpha (null pixmap when out of range).
+QPixmap menuIcon(int n);
+// The 32 x 32 window icon.
+QPixmap windowIcon();
+
+// Decodes a JPEG through libjpeg; nullopt for damaged or non-JPEG data (never exits).
+std::optional<QImage> decodeJpeg(const QByteArray &data);
+// The game-over window's background, 295 x 188, decoded from the embedded JPEG.
+QImage gameOverBackground();
+
+// The About window's pictures and texts.
+QPixmap aboutHeader();          // 431 x 153
+QPixmap aboutBackgroundTile();  // "BACKGND"
+QPixmap aboutToolBand();        // the tool strip's band
+QPixmap aboutInfoGlyph();       // picture button "show hardisk preferences"
+QPixmap aboutCloseGlyph();      // picture button "Close About Box"
+QString otherProgramsHtml();    // the second page's list of our other programs
+
+// Resource path ("qrc:/...") of the sound "DIP", "GONG" or "APPLAUSE"; empty when unknown.
+QString soundUrl(const QString &name);
+
+}  // namespace resources
