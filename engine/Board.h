@@ -30,6 +30,9 @@ class Board {
 public:
     Cell &at(int column, int row) { return cells_[column * Rows + row]; }
     const Cell &at(int column, int row) const { return cells_[column * Rows + row]; }
+    // The 12 cells of one column, top to bottom.
+    Cell *column(int column) { return cells_.data() + column * Rows; }
+    const Cell *column(int column) const { return cells_.data() + column * Rows; }
     bool operator==(const Board &) const = default;
 
 private:
