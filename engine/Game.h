@@ -139,9 +139,7 @@ public:
     void setRandomSourceForTesting(std::function<std::int32_t(std::int32_t)> source);
 
 private:
-    void afterTotalChanged();
     void setUndoRedo(bool undo, bool redo);
-    void rotateColumnDown(std::int32_t column, std::int32_t bottom, std::int32_t count);
 
     Board board_{};
     FieldSnapshot undoBoard_{};
