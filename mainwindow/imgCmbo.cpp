@@ -1,0 +1,174 @@
+#include "imgCmbo.h"
+
+#include "ui_imgCmbo.h"
+
+#include "AppFiles.h"
+#include "ProfileFile.h"
+#include "Resources.h"
+
+#include <QEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+TForm2::TForm2(QWidget *parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TForm2>())
+{
+    ui_->setupUi(this);
+    // Layout files only know point sizes; the dialog's texts are sized in pixels.
+    setFont(pixelFont(QStringLiteral("Berlin Sans FB Demi"), 13));
+    ui_->Label1->setFont(pixelFont(QStringLiteral("Berlin Sans FB"), 15));
+    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    images_ = {ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5};
+    for (QLabel *image : images_)
+        image->installEventFilter(this);
+
+    // FormCreate: until the settings are read, kind k shows picture k.
+    for (int kind = 0; kind < 5; ++kind)
+        choice_[kind] = kind;
+}
+
+TForm2::~TForm2() = default;
+
+const resources::PictureLibrary *TForm2::listInUse() const
+{
+    return kidSize_ ? bigList_ : smallList_;
+}
+
+QString TForm2::section() const
+{
+    return kidSize_ ? QStringLiteral("Symbols") : QStringLiteral("Small Symbols");
+}
+
+bool TForm2::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(e);
+}
+
+void TForm2::showEvent(QShowEvent *e)
+{
+    // Filled before the first paint, also where the window manager never activates us.
+    FormActivate();
+    QDialog::showEvent(e);
+}
+
+void TForm2::resizeEvent(QResizeEvent *e)
+{
+    // The picture list runs down the whole left edge, however tall the player makes the dialog.
+    ui_->LV->resize(ui_->LV->width(), height());
+    QDialog::resizeEvent(e);
+}
+
+void TForm2::FormActivate()
+{
+    // Only the first activation loads: coming back from another application must neither
+    // drop the placements made so far nor list every picture a second time.
+    if (loaded_)
+        return;
+    loaded_ = true;
+
+    const platform::ProfileFile settings(platform::settingsFilePath());
+    for (int kind = 0; kind < 5; ++kind)
+        choice_[kind] = settings.readInteger(section(), QString::number(kind), kind);
+
+    if (const resources::PictureLibrary *list = listInUse()) {
+        const int size = list->pictureSize();
+        ui_->LV->setIconSize(QSize(size, size));
+        for (int n = 0; n < list->count(); ++n) {
+            auto *row = new QTreeWidgetItem(ui_->LV);
+            row->setIcon(0, QIcon(list->plain(n)));
+        }
+    }
+    for (int kind = 0; kind < 5; ++kind)
+        drawChoice(kind);
+}
+
+void TForm2::drawChoice(int kind)
+{
+    const resources::PictureLibrary *list = listInUse();
+    if (!list) {
+        images_[kind]->clear();
+        return;
+    }
+    // A white square of the library's size with the picture drawn through its mask, so the
+    // box looks like the board's cell. A stored number outside the library leaves it white.
+    const int size = list->pictureSize();
+    QPixmap picture(size, size);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(0, 0, list->plain(choice_[kind]));
+    }
+    images_[kind]->setPixmap(picture);
+}
+
+void TForm2::placeSelectedPicture(int kind)
+{
+    const QList<QTreeWidgetItem *> selected = ui_->LV->selectedItems();
+    // With no picture picked there is nothing to place; the help text beside the boxes
+    // already says to pick one first, so the box keeps what it shows.
+    if (selected.isEmpty())
+        return;
+    choice_[kind] = ui_->LV->indexOfTopLevelItem(selected.first());
+    drawChoice(kind);
+}
+
+void TForm2::Image1DblClick() { placeSelectedPicture(0); }
+void TForm2::Image2DblClick() { placeSelectedPicture(1); }
+void TForm2::Image3DblClick() { placeSelectedPicture(2); }
+void TForm2::Image4DblClick() { placeSelectedPicture(3); }
+void TForm2::Image5DblClick() { placeSelectedPicture(4); }
+
+bool TForm2::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::MouseButtonDblClick) {
+        using Handler = void (TForm2::*)();
+        static constexpr std::array<Handler, 5> handlers = {
+            &TForm2::Image1DblClick, &TForm2::Image2DblClick, &TForm2::Image3DblClick,
+            &TForm2::Image4DblClick, &TForm2::Image5DblClick};
+        for (int kind = 0; kind < 5; ++kind) {
+            if (watched == images_[kind]) {
+                (this->*handlers[kind])();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void TForm2::done(int result)
+{
+    // The choices must be in the file before exec() returns, because the caller reloads its
+    // pictures from there right away; so they are written as the dialog closes.
+    setResult(result);
+    FormDeactivate();
+    QDialog::done(result);
+}
+
+void TForm2::FormDeactivate()
+{
+    if (result() != QDialog::Accepted)
+        return;
+    try {
+        platform::ProfileFile settings(platform::settingsFilePath());
+        for (int kind = 0; kind < 5; ++kind)
+            settings.writeInteger(section(), QString::number(kind), choice_[kind]);
+    } catch (const platform::ProfileWriteError &error) {
+        QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), error.message());
+    }
+}
