@@ -1,0 +1,126 @@
+#pragma once
+// Positions for engine tests, written as 12 text rows of the 11 field columns:
+// '.' an Empty cell, '0'-'4' a Normal symbol, 'A'-'E' a Selected symbol of kind 0-4.
+
+#include "Game.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace enginetest {
+
+using engine::Cell;
+using engine::CellState;
+using engine::Game;
+
+inline void setField(Game &game, const std::array<const char *, engine::Rows> &rows)
+{
+    engine::Board &b = game.boardForTesting();
+    for (int r = 0; r < engine::Rows; ++r) {
+        const std::string row = rows[r];
+        for (int c = 0; c < engine::FieldColumns; ++c) {
+            Cell &cell = b.at(c, r);
+            const char ch = row.at(c);
+            cell.mark = 0;
+            if (ch == '.') {
+                cell.kind = 0;
+                cell.state = CellState::Empty;
+            } else if (ch >= 'A' && ch <= 'E') {
+                cell.kind = static_cast<engine::SymbolKind>(ch - 'A');
+                cell.state = CellState::Selected;
+            } else {
+                cell.kind = static_cast<engine::SymbolKind>(ch - '0');
+                cell.state = CellState::Normal;
+            }
+        }
+    }
+}
+
+inline char cellChar(const Cell &cell)
+{
+    switch (cell.state) {
+    case CellState::Empty: return '.';
+    case CellState::Selected: return static_cast<char>('A' + cell.kind);
+    default: return static_cast<char>('0' + cell.kind);
+    }
+}
+
+// The field as the rows of setField, joined by newlines.
+inline std::string field(const engine::Board &b)
+{
+    std::string out;
+    for (int r = 0; r < engine::Rows; ++r) {
+        for (int c = 0; c < engine::FieldColumns; ++c) out += cellChar(b.at(c, r));
+        out += '\n';
+    }
+    return out;
+}
+
+inline std::string field(const Game &game) { return field(game.board()); }
+
+inline std::string rows(const std::array<const char *, engine::Rows> &r)
+{
+    std::string out;
+    for (const char *row : r) (out += row) += '\n';
+    return out;
+}
+
+// The feeder column, top to bottom, in the same characters.
+inline std::string feeder(const Game &game)
+{
+    std::string out;
+    for (int r = 0; r < engine::Rows; ++r) out += cellChar(game.board().at(engine::FeederColumn, r));
+    return out;
+}
+
+inline void setFeeder(Game &game, const char *column)
+{
+    const std::string text = column;
+    for (int r = 0; r < engine::Rows; ++r) {
+        Cell &cell = game.boardForTesting().at(engine::FeederColumn, r);
+        if (text.at(r) == '.') {
+            cell.state = CellState::Empty;
+        } else {
+            cell.state = CellState::Normal;
+            cell.kind = static_cast<engine::SymbolKind>(text.at(r) - '0');
+        }
+    }
+}
+
+// A fixed clock, so the deal and every refill are repeatable.
+inline Game::Clock countingClock(std::uint32_t start)
+{
+    return [next = start]() mutable { return next++; };
+}
+
+// Records what leaves the engine, in order.
+class RecordingListener : public engine::GameListener {
+public:
+    std::vector<std::string> events;
+    engine::EndGameTexts texts;
+    void gridChanged() override { events.push_back("grid"); }
+    void playSound(const char *name) override { events.push_back(std::string("sound ") + name); }
+    void scoreChanged(const engine::TotalScore &t) override
+    {
+        events.push_back(std::string("score ") + t.text().data());
+    }
+    void feederChanged() override { events.push_back("feeder"); }
+    void undoRedoChanged(bool u, bool r) override
+    {
+        events.push_back("undo " + std::to_string(u) + " redo " + std::to_string(r));
+    }
+    void gameOver(const engine::EndGameTexts &t) override
+    {
+        texts = t;
+        events.push_back("gameover");
+    }
+    int count(const std::string &e) const
+    {
+        int n = 0;
+        for (const auto &x : events) n += x == e;
+        return n;
+    }
+};
+
+}  // namespace enginetest
