@@ -1,0 +1,21 @@
+#pragma once
+// Access to the files compiled into the executable, shared by the resource module's parts.
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+namespace resources::detail {
+
+// The resource path of an embedded file, e.g. ":/resources/pictures/standard.png".
+QString embeddedPath(const QString &relative);
+
+// Decodes an embedded picture on its first request and keeps it for the whole run; a picture
+// that cannot be decoded gives a null image.
+const QImage &embeddedImage(const QString &relative);
+
+// Picture n of an embedded strip of square pictures laid side by side (picture n at
+// x = n * size); a null pixmap when n is outside 0 .. count - 1.
+QPixmap pictureFromStrip(const QString &relative, int n, int count, int size);
+
+}  // namespace resources::detail

@@ -1,0 +1,60 @@
+// The embedded fonts and the names the windows ask for. The windows name the faces of another
+// desktop; each name is mapped to a free face of the same character that we carry along, so
+// every window looks the same on every machine.
+
+#include "Resources.h"
+
+#include "Embedded.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+#include <array>
+
+namespace resources {
+
+namespace {
+
+constexpr std::array kFontFiles{
+    "fonts/ComicNeue-Regular.otf",  "fonts/ComicNeue-Bold.otf",
+    "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
+    "fonts/LiberationMono-Regular.ttf", "fonts/Eurofurence-Regular.ttf",
+    "fonts/EurofurenceDemi.ttf",    "fonts/BiolinumDisplay.otf",
+};
+
+struct Substitution {
+    const char *requested;
+    const char *carried;
+};
+
+constexpr std::array kSubstitutions{
+    Substitution{"Comic Sans MS", "Comic Neue"},
+    // A rounded, friendly sans; the demi weight is a family of its own so that it is chosen
+    // whatever weight a window asks for.
+    Substitution{"Berlin Sans FB Demi", "Eurofurence Demi"},
+    Substitution{"Berlin Sans FB", "eurofurence"},
+    // A heavy display sans with strong contrast between thick and thin strokes.
+    Substitution{"Britannic Bold", "Biolinum Display"},
+    Substitution{"MS Sans Serif", "Liberation Sans"},
+    Substitution{"Microsoft Sans Serif", "Liberation Sans"},
+    Substitution{"Arial", "Liberation Sans"},
+    Substitution{"Courier New", "Liberation Mono"},
+};
+
+}  // namespace
+
+void registerFonts()
+{
+    static const bool registered = [] {
+        init();
+        for (const char *file : kFontFiles)
+            QFontDatabase::addApplicationFont(detail::embeddedPath(QString::fromLatin1(file)));
+        for (const Substitution &s : kSubstitutions)
+            QFont::insertSubstitution(QString::fromLatin1(s.requested),
+                                      QString::fromLatin1(s.carried));
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace resources

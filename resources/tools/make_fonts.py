@@ -1,0 +1,73 @@
+#!/usr/bin/python3
+"""Copies the embedded fonts and their licences from Debian's font packages into
+resources/fonts.
+
+Two display faces get a family name of their own: the game asks for one weight of each
+("Berlin Sans FB Demi", "Britannic Bold") whatever the weight in its font request, and a face
+under a name nobody else uses is the one the font matcher finds, whatever is installed on the
+machine. Their licence (SIL Open Font License 1.1) allows the change; neither family name is
+reserved.
+
+Needs the Debian packages fonts-comic-neue, fonts-liberation2, fonts-eurofurence,
+fonts-linuxlibertine and python3-fonttools.
+"""
+import os
+import shutil
+import sys
+
+from fontTools.ttLib import TTFont
+
+PLAIN = {
+    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf": "ComicNeue-Regular.otf",
+    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf": "ComicNeue-Bold.otf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf": "LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf": "LiberationSans-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf": "LiberationMono-Regular.ttf",
+    "/usr/share/fonts/truetype/eurofurence/eurof55.ttf": "Eurofurence-Regular.ttf",
+}
+RENAMED = {
+    "/usr/share/fonts/truetype/eurofurence/eurof75.ttf": ("EurofurenceDemi.ttf", "Eurofurence Demi"),
+    "/usr/share/fonts/opentype/linux-libertine/LinBiolinum_RB.otf": ("BiolinumDisplay.otf", "Biolinum Display"),
+}
+LICENCES = {
+    "fonts-comic-neue": "ComicNeue.copyright",
+    "fonts-liberation2": "Liberation.copyright",
+    "fonts-eurofurence": "Eurofurence.copyright",
+    "fonts-linuxlibertine": "Biolinum.copyright",
+}
+
+
+def rename(source, target, family):
+    font = TTFont(source)
+    postscript = family.replace(" ", "")
+    for record in font["name"].names:
+        if record.nameID in (1, 16):
+            record.string = family
+        elif record.nameID in (2, 17):
+            record.string = "Regular"
+        elif record.nameID in (3, 4):
+            record.string = family
+        elif record.nameID == 6:
+            record.string = postscript
+    if "CFF " in font:
+        cff = font["CFF "].cff
+        cff.fontNames = [postscript]
+        top = cff.topDictIndex[0]
+        top.FamilyName = family
+        top.FullName = family
+    font.save(target)
+
+
+def main():
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "fonts")
+    for source, name in PLAIN.items():
+        shutil.copyfile(source, os.path.join(out, name))
+    for source, (name, family) in RENAMED.items():
+        rename(source, os.path.join(out, name), family)
+    for package, name in LICENCES.items():
+        shutil.copyfile(f"/usr/share/doc/{package}/copyright", os.path.join(out, name))
+
+
+if __name__ == "__main__":
+    main()
