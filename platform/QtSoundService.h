@@ -1,0 +1,34 @@
+#pragma once
+// The real sound service: Qt Multimedia sound effects, made on the first play of each sound.
+
+#include "Sound.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSoundEffect>
+
+#include <functional>
+
+namespace platform {
+
+class QtSoundService : public SoundService {
+public:
+    using DeviceCheck = std::function<bool()>;
+
+    // hasDevice answers whether there is a sound output at all; by default Qt Multimedia's.
+    explicit QtSoundService(DeviceCheck hasDevice = {});
+
+    void play(const QString &name) override;
+
+    // The effect started last; nullptr before the first sound that could be played.
+    const QSoundEffect *current() const { return current_; }
+
+private:
+    QSoundEffect *effectFor(const QString &name, const QString &url);
+
+    DeviceCheck hasDevice_;
+    QPointer<QObject> effects_;   // parent of the effects; a child of the application object
+    QPointer<QSoundEffect> current_;
+};
+
+}  // namespace platform
