@@ -1,0 +1,190 @@
+#include "DrawGrid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TDrawGrid::TDrawGrid(QWidget *parent) : QFrame(parent)
+{
+    // The classic 3-D look: a 2-pixel sunken border.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+}
+
+void TDrawGrid::setGridSize(int columns, int rows)
+{
+    columns_ = columns;
+    rows_ = rows;
+    update();
+}
+
+void TDrawGrid::setCellSize(int size)
+{
+    cellSize_ = size;
+    update();
+}
+
+QRect TDrawGrid::cellRect(int column, int row) const
+{
+    return QRect(column * cellSize_, row * cellSize_, cellSize_, cellSize_);
+}
+
+void TDrawGrid::Repaint()
+{
+    overlay_.reset();
+    repaint();
+}
+
+void TDrawGrid::drawOverlay(OverlayPainter overlay)
+{
+    overlay_ = std::move(overlay);
+    repaint();
+}
+
+void TDrawGrid::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);   // the border
+    QPainter painter(this);
+    const QRect content = contentsRect();
+    painter.setClipRect(content);
+    painter.translate(content.topLeft());
+    for (int column = 0; column < columns_; ++column) {
+        for (int row = 0; row < rows_; ++row) {
+            const QRect rect = cellRect(column, row);
+            painter.fillRect(rect, Qt::white);
+            if (!drawCell_) continue;
+            // A cell that fails to draw stays as far as it got; the others are drawn as usual.
+            try {
+                painter.save();
+                drawCell_(painter, column, row, rect);
+                painter.restore();
+            } catch (...) {
+                painter.restore();
+            }
+        }
+    }
+    if (hasFocus()) {
+        // The dotted focus frame inverts what lies under it, so it shows on any picture.
+        painter.save();
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cellRect(currentColumn_, currentRow_).adjusted(0, 0, -1, -1));
+        painter.restore();
+    }
+    if (overlay_) (*overlay_)(painter);
+}
+
+QPoint TDrawGrid::contentPosition(const QPointF &widgetPosition) const
+{
+    return widgetPosition.toPoint() - contentsRect().topLeft();
+}
+
+std::optional<QPoint> TDrawGrid::cellAt(QPoint position) const
+{
+    if (position.x() < 0 || position.y() < 0 || cellSize_ <= 0) return std::nullopt;
+    const int column = position.x() / cellSize_;
+    const int row = position.y() / cellSize_;
+    if (column >= columns_ || row >= rows_) return std::nullopt;
+    return QPoint(column, row);
+}
+
+QPoint TDrawGrid::currentCellCentre() const
+{
+    return cellRect(currentColumn_, currentRow_).center();
+}
+
+void TDrawGrid::moveCurrent(int column, int row)
+{
+    currentColumn_ = column;
+    currentRow_ = row;
+    emit SelectCell(column, row);
+    update();
+}
+
+void TDrawGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint position = contentPosition(event->position());
+    if (event->button() == Qt::LeftButton) {
+        if (const auto cell = cellAt(position)) moveCurrent(cell->x(), cell->y());
+    }
+    emit MouseDown(event->button(), position);
+}
+
+void TDrawGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QPoint position = contentPosition(event->position());
+    if (event->button() == Qt::LeftButton) emit DblClick();
+    emit MouseDown(event->button(), position);
+}
+
+void TDrawGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const auto cell = cellAt(contentPosition(event->position()));
+    if (cell && (cell->x() != currentColumn_ || cell->y() != currentRow_))
+        moveCurrent(cell->x(), cell->y());
+}
+
+void TDrawGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit MouseUp(event->button(), contentPosition(event->position()));
+}
+
+void TDrawGrid::keyPressEvent(QKeyEvent *event)
+{
+    int column = currentColumn_;
+    int row = currentRow_;
+    switch (event->key()) {
+    case Qt::Key_Left: column = qMax(0, column - 1); break;
+    case Qt::Key_Right: column = qMin(columns_ - 1, column + 1); break;
+    case Qt::Key_Up: row = qMax(0, row - 1); break;
+    case Qt::Key_Down: row = qMin(rows_ - 1, row + 1); break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            moveCurrent(column, row);
+            emit MouseDown(Qt::LeftButton, currentCellCentre());
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) {
+            emit DblClick();
+            emit MouseDown(Qt::LeftButton, currentCellCentre());
+        }
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    if (column != currentColumn_ || row != currentRow_) moveCurrent(column, row);
+}
+
+void TDrawGrid::keyReleaseEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) emit MouseUp(Qt::LeftButton, currentCellCentre());
+        return;
+    default:
+        QFrame::keyReleaseEvent(event);
+    }
+}
+
+void TDrawGrid::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void TDrawGrid::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
+}

@@ -1,0 +1,420 @@
+#include "Quorbix.h"
+#include "ui_Quorbix.h"
+
+#include "BoardView.h"
+#include "DispersU.h"
+#include "DrawGrid.h"
+#include "MenuSupport.h"
+#include "StatusPanels.h"
+#include "WindowSettings.h"
+#include "imgCmbo.h"
+
+#include "AppFiles.h"
+#include "HighScoreListU.h"
+#include "Maker.h"
+#include "ProfileFile.h"
+#include "Resources.h"
+#include "Results.h"
+#include "Shell.h"
+#include "Sound.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+using quorbix::PictureSize;
+
+namespace {
+
+// The status bar's panels: "Actual", its points, "Total", the total, the mode's caption.
+enum StatusPanel { ActualCaption = 0, ActualPoints = 1, TotalCaption = 2, TotalPoints = 3, ModeName = 4 };
+const std::vector<int> StatusPanelWidths = {45, 60, 40, 60, 140};
+
+constexpr int BubbleEraseMs = 2000;
+
+// The menu bar and the status bar speak in the desktop's small interface font, not in the
+// window's big board font.
+QFont interfaceFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
+}
+
+QString scoreText(const engine::TotalScore &score) { return QString::fromLatin1(score.text().data()); }
+
+}  // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>())
+{
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    // Nothing may report to a window that is going away.
+    game_.setListener(nullptr);
+    WriteWindowSettings();
+}
+
+TDrawGrid *TForm1::grid() const { return ui->DrawGrid1; }
+TStatusBar *TForm1::statusBar1() const { return ui->StatusBar1; }
+
+// ---------------------------------------------------------------- start-up and shut-down
+
+void TForm1::FormCreate()
+{
+    quorbix::applyHintSettings();
+    platform::moveOldSettingsFile();
+    helpFile_ = platform::helpFilePath();
+
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Quorbix from ") + QString::fromLatin1(platform::maker::kWebAddress));
+    setWindowIcon(QIcon(resources::windowIcon()));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont boardFont(QStringLiteral("Comic Sans MS"));
+    boardFont.setPixelSize(19);
+    boardFont.setBold(true);
+    setFont(boardFont);
+    ui->MainMenu1->setFont(interfaceFont());
+    ui->StatusBar1->setFont(interfaceFont());
+    setBackgroundRole(QPalette::Button);
+
+    ui->StatusBar1->setPanels(StatusPanelWidths);
+    ui->StatusBar1->setPanelText(ActualCaption, QStringLiteral("Actual"));
+    ui->StatusBar1->setPanelText(ActualPoints, QStringLiteral("0"));
+    ui->StatusBar1->setPanelText(TotalCaption, QStringLiteral("Total"));
+    ui->StatusBar1->setPanelText(TotalPoints, QStringLiteral("0"));
+
+    for (QAction *item : ui->ModeGroup->actions())
+        item->setText(QString::fromLatin1(engine::GameModeCaption(item->property("GameMode").toInt())));
+    quorbix::attachMenuPictures(this);
+    new quorbix::MenuBarHints(ui->MainMenu1);
+
+    ui->DrawGrid1->setGridSize(engine::FieldColumns, engine::Rows);
+    ui->DrawGrid1->setDrawCellHandler([this](QPainter &p, int column, int row, const QRect &rect) {
+        DrawGrid1DrawCell(p, column, row, rect);
+    });
+    connect(ui->DrawGrid1, &TDrawGrid::SelectCell, this, &TForm1::DrawGrid1SelectCell);
+    connect(ui->DrawGrid1, &TDrawGrid::MouseDown, this, &TForm1::DrawGrid1MouseDown);
+    connect(ui->DrawGrid1, &TDrawGrid::DblClick, this, &TForm1::DrawGrid1DblClick);
+    connect(ui->DrawGrid1, &TDrawGrid::MouseUp, this, [this] { DrawGrid1MouseUp(); });
+    ui->centralwidget->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(BubbleEraseMs);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    connect(ui->NewGame1, &QAction::triggered, this, &TForm1::NewGame1Click);
+    connect(ui->Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(ui->Undo2, &QAction::triggered, this, &TForm1::Undo2Click);
+    connect(ui->Redo2, &QAction::triggered, this, &TForm1::Redo2Click);
+    connect(ui->Soundson1, &QAction::triggered, this, &TForm1::Soundson1Click);
+    connect(ui->ModeGroup, &QActionGroup::triggered, this,
+            [this](QAction *item) { SetGameModeFromMenu(item->property("GameMode").toInt()); });
+    connect(ui->Standard1, &QAction::triggered, this, &TForm1::Standard1Click);
+    connect(ui->KidsImages1, &QAction::triggered, this, &TForm1::KidsImages1Click);
+    connect(ui->SmallImages1, &QAction::triggered, this, &TForm1::SmallImages1Click);
+    connect(ui->SelectSymbols1, &QAction::triggered, this, &TForm1::SelectSymbols1Click);
+    connect(ui->dfdf1, &QAction::triggered, this, &TForm1::dfdf1Click);
+    connect(ui->Showimagedispersion1, &QAction::triggered, this, &TForm1::Showimagedispersion1Click);
+    connect(ui->Help2, &QAction::triggered, this, &TForm1::Help2Click);
+
+    game_.setListener(this);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (formShown_) return;
+    FormShow();
+    formShown_ = true;
+    // Centred once, with the size the settings gave it.
+    if (const QScreen *screen = this->screen()) {
+        const QRect desk = screen->availableGeometry();
+        move(desk.center() - QPoint(width() / 2, height() / 2));
+    }
+    ui->DrawGrid1->setFocus();
+}
+
+void TForm1::FormShow()
+{
+    ReadWindowSettings();
+}
+
+void TForm1::ReadWindowSettings()
+{
+    const auto settings = quorbix::WindowSettings::read(platform::settingsFilePath());
+    soundsOn_ = settings.soundsOn;
+    ui->Soundson1->setChecked(soundsOn_);
+    switch (settings.pictureSizeCode) {
+    case static_cast<int>(PictureSize::Standard):
+        pictureSize_ = PictureSize::Standard;
+        ui->Standard1->setChecked(true);
+        break;
+    case static_cast<int>(PictureSize::Big):
+        pictureSize_ = PictureSize::Big;
+        ui->KidsImages1->setChecked(true);
+        break;
+    case static_cast<int>(PictureSize::Small):
+        pictureSize_ = PictureSize::Small;
+        ui->SmallImages1->setChecked(true);
+        break;
+    default:
+        break;   // a hand-edited code: the size stays as it is
+    }
+    ApplyPictureSize(pictureSize_);
+    game_.setGameMode(settings.gameMode);
+    for (QAction *item : ui->ModeGroup->actions())
+        if (item->property("GameMode").toInt() == settings.gameMode) item->setChecked(true);
+    NewGame();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    fadeOut();
+    fadedOut_ = true;
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::WriteWindowSettings()
+{
+    const quorbix::WindowSettings settings{soundsOn_, static_cast<int>(pictureSize_), game_.gameMode()};
+    try {
+        settings.write(platform::settingsFilePath());
+    } catch (const platform::ProfileWriteError &error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quorbix"), error.message());
+    }
+}
+
+// ---------------------------------------------------------------- layout
+
+void TForm1::ApplyPictureSize(PictureSize size)
+{
+    const bool onScreen = formShown_ && isVisible();
+    if (onScreen) fadeOut();
+    const quorbix::ViewGeometry g = quorbix::viewGeometry(size);
+    ui->DrawGrid1->hide();
+    ui->DrawGrid1->setGeometry(g.margin, 0, g.width, g.height);
+    ui->DrawGrid1->setCellSize(g.cell);
+    pictureSize_ = size;
+    reloadPictures();
+    fitWindow();
+    ui->centralwidget->update();
+    ui->DrawGrid1->show();
+    if (onScreen) fadeIn();
+}
+
+void TForm1::reloadPictures()
+{
+    switch (pictureSize_) {
+    case PictureSize::Standard: pictures_.LoadStandardPictures(); break;
+    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath()); break;
+    case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath()); break;
+    }
+    ui->DrawGrid1->Repaint();
+}
+
+void TForm1::fitWindow()
+{
+    const int width = quorbix::clientWidth(pictureSize_, game_.gameMode());
+    const int viewHeight = quorbix::viewGeometry(pictureSize_).height;
+    ui->centralwidget->setFixedSize(width, viewHeight);
+    const int height = ui->MainMenu1->heightForWidth(width) + viewHeight + ui->StatusBar1->height();
+    // A fixed size: the player cannot resize, and the window keeps its top-left corner.
+    setFixedSize(width, height);
+}
+
+void TForm1::fadeOut()
+{
+    for (int opacity = 255; opacity >= 7; opacity -= 8) setWindowOpacity(opacity / 255.0);
+}
+
+void TForm1::fadeIn()
+{
+    for (int opacity = 0; opacity <= 248; opacity += 8) setWindowOpacity(opacity / 255.0);
+    setWindowOpacity(1.0);
+}
+
+// ---------------------------------------------------------------- painting
+
+void TForm1::DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &rect)
+{
+    quorbix::drawCell(painter, rect, game_.board().at(column, row), pictures_,
+                      quorbix::viewGeometry(pictureSize_).inset);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->centralwidget && event->type() == QEvent::Paint) {
+        QPainter painter(ui->centralwidget);
+        FormPaint(painter);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormPaint(QPainter &painter)
+{
+    if (!quorbix::showsFeeder(game_.gameMode())) {
+        ui->Bevel1->hide();
+        return;
+    }
+    const quorbix::ViewGeometry g = quorbix::viewGeometry(pictureSize_);
+    quorbix::drawFeederPreview(painter, g, game_.board(), pictures_);
+    ui->Bevel1->setGeometry(quorbix::feederPreviewRect(g));
+    ui->Bevel1->show();
+}
+
+// ---------------------------------------------------------------- the board view's events
+
+void TForm1::DrawGrid1SelectCell(int column, int row) { game_.DrawGrid1SelectCell(column, row); }
+
+void TForm1::DrawGrid1MouseDown(Qt::MouseButton, QPoint position)
+{
+    const engine::SelectionResult selection = game_.SelectGroup();
+    ui->DrawGrid1->Repaint();
+    const QString points = QString::number(selection.previewPoints);
+    ui->StatusBar1->setPanelText(ActualPoints, points);
+    if (!selection.drawBubble) return;
+    const int viewHeight = quorbix::viewGeometry(pictureSize_).height;
+    const QFont bubbleFont = font();
+    ui->DrawGrid1->drawOverlay([=](QPainter &painter) {
+        quorbix::drawPointsBubble(painter, position, viewHeight, points, bubbleFont);
+    });
+}
+
+void TForm1::DrawGrid1DblClick() { game_.RemoveGroup(); }
+
+void TForm1::DrawGrid1MouseUp()
+{
+    // A release while the timer runs does not put the erasing off.
+    if (!Timer1->isActive()) Timer1->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    ui->DrawGrid1->Repaint();
+    Timer1->stop();
+}
+
+// ---------------------------------------------------------------- what the game reports
+
+void TForm1::gridChanged() { ui->DrawGrid1->Repaint(); }
+
+void TForm1::playSound(const char *name)
+{
+    if (soundsOn_) platform::PlaySound(QString::fromLatin1(name));
+}
+
+void TForm1::scoreChanged(const engine::TotalScore &total)
+{
+    ui->StatusBar1->setPanelText(TotalPoints, scoreText(total));
+}
+
+void TForm1::feederChanged() { ui->centralwidget->update(); }
+
+void TForm1::undoRedoChanged(bool undo, bool redo)
+{
+    ui->Undo2->setEnabled(undo);
+    ui->Redo2->setEnabled(redo);
+}
+
+void TForm1::gameOver(const engine::EndGameTexts &texts)
+{
+    auto *result = new TResultForm(this);
+    result->setResults(QString::fromLatin1(texts.results.data()));
+    result->setLeftover(QString::fromLatin1(texts.leftover.data()));
+    result->setBonus(QString::fromLatin1(texts.bonus.data()));
+    result->label6()->setText(QString::fromLatin1(texts.totalLine.data()));
+    result->exec();
+    result->deleteLater();
+    ShowHighScores(this, true, game_.gameMode(), texts.points, texts.bonusPoints, soundsOn_);
+}
+
+// ---------------------------------------------------------------- commands
+
+void TForm1::NewGame()
+{
+    game_.NewGame();
+    pictures_.ReloadEmptyCellPicture();
+    if (const char *caption = engine::GameModeCaption(game_.gameMode()))
+        ui->StatusBar1->setPanelText(ModeName, QString::fromLatin1(caption));
+    ApplyPictureSize(pictureSize_);
+    ui->DrawGrid1->Repaint();
+    ui->centralwidget->update();
+}
+
+void TForm1::NewGame1Click() { NewGame(); }
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::Undo2Click() { game_.Undo(); }
+
+void TForm1::Redo2Click() { game_.Redo(); }
+
+void TForm1::Soundson1Click() { soundsOn_ = ui->Soundson1->isChecked(); }
+
+void TForm1::SetGameModeFromMenu(int mode)
+{
+    // The rules change at the next removal; the caption and the width at the next new game.
+    game_.setGameMode(mode);
+}
+
+void TForm1::SetPictureSize(PictureSize size)
+{
+    ApplyPictureSize(size);
+    switch (size) {
+    case PictureSize::Standard: ui->Standard1->setChecked(true); break;
+    case PictureSize::Big: ui->KidsImages1->setChecked(true); break;
+    case PictureSize::Small: ui->SmallImages1->setChecked(true); break;
+    }
+}
+
+void TForm1::Standard1Click() { SetPictureSize(PictureSize::Standard); }
+void TForm1::KidsImages1Click() { SetPictureSize(PictureSize::Big); }
+void TForm1::SmallImages1Click() { SetPictureSize(PictureSize::Small); }
+
+void TForm1::SelectSymbols1Click()
+{
+    if (pictureSize_ == PictureSize::Standard) {
+        QMessageBox::information(this, QStringLiteral("Quorbix"),
+                                 QStringLiteral("This only works for Mode: Small or Big Images"));
+        return;
+    }
+    const bool big = pictureSize_ == PictureSize::Big;
+    int result = QDialog::Rejected;
+    {
+        TForm2 dialog(this);
+        dialog.setKidSize(big);
+        if (big) {
+            dialog.setBigList(&resources::bigLibrary());
+        } else {
+            dialog.setSmallList(&resources::smallLibrary());
+        }
+        result = dialog.exec();
+    }
+    if (result == QDialog::Accepted) reloadPictures();
+    ui->centralwidget->update();
+}
+
+void TForm1::dfdf1Click()
+{
+    ShowHighScores(this, false, game_.gameMode(), 0, 0, soundsOn_);
+}
+
+void TForm1::Showimagedispersion1Click()
+{
+    std::array<QPixmap, engine::KindCount> normal;
+    for (int kind = 0; kind < engine::KindCount; ++kind)
+        normal[static_cast<std::size_t>(kind)] = pictures_.entry(kind);
+    ShowImageDispersion(this, game_.board(), normal);
+}
+
+void TForm1::Help2Click() { platform::showHelp(this, helpFile_); }
