@@ -18,7 +18,7 @@ namespace {
 constexpr std::array kFontFiles{
     "fonts/ComicNeue-Regular.otf",  "fonts/ComicNeue-Bold.otf",
     "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
-    "fonts/LiberationMono-Regular.ttf", "fonts/Eurofurence-Regular.ttf",
+    "fonts/LiberationMono-Regular.ttf", "fonts/EurofurenceBook.ttf",
     "fonts/EurofurenceDemi.ttf",    "fonts/BiolinumDisplay.otf",
 };
 
@@ -29,10 +29,10 @@ struct Substitution {
 
 constexpr std::array kSubstitutions{
     Substitution{"Comic Sans MS", "Comic Neue"},
-    // A rounded, friendly sans; the demi weight is a family of its own so that it is chosen
-    // whatever weight a window asks for.
+    // A rounded, friendly sans. Each weight is a family of its own, so that it is chosen
+    // whatever weight a window asks for and whatever fonts the machine has installed.
     Substitution{"Berlin Sans FB Demi", "Eurofurence Demi"},
-    Substitution{"Berlin Sans FB", "eurofurence"},
+    Substitution{"Berlin Sans FB", "Eurofurence Book"},
     // A heavy display sans with strong contrast between thick and thin strokes.
     Substitution{"Britannic Bold", "Biolinum Display"},
     Substitution{"MS Sans Serif", "Liberation Sans"},

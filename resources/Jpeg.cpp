@@ -29,8 +29,13 @@ struct ErrorManager {
     std::longjmp(reinterpret_cast<ErrorManager *>(info->err)->fatal, 1);
 }
 
-// Warnings (for instance data that ends early) are counted by libjpeg; nothing is printed.
-void stayQuiet(j_common_ptr, int) {}
+// Counts warnings (for instance data that ends early) as libjpeg's own handler would, but
+// prints nothing.
+void countWarnings(j_common_ptr info, int level)
+{
+    if (level < 0)
+        ++info->err->num_warnings;
+}
 
 // Holds the decoder state outside the frame that calls setjmp, so nothing the jump skips needs
 // to be destroyed, and the decompressor is released on every way out.
@@ -40,7 +45,7 @@ public:
     {
         info_.err = jpeg_std_error(&errors_.base);
         errors_.base.error_exit = leaveOnError;
-        errors_.base.emit_message = stayQuiet;
+        errors_.base.emit_message = countWarnings;
     }
     // Safe also when creation never ran or failed half-way: the state starts zeroed.
     ~Decoder() { jpeg_destroy_decompress(&info_); }

@@ -2,11 +2,11 @@
 """Copies the embedded fonts and their licences from Debian's font packages into
 resources/fonts.
 
-Two display faces get a family name of their own: the game asks for one weight of each
-("Berlin Sans FB Demi", "Britannic Bold") whatever the weight in its font request, and a face
-under a name nobody else uses is the one the font matcher finds, whatever is installed on the
-machine. Their licence (SIL Open Font License 1.1) allows the change; neither family name is
-reserved.
+The display faces get family names of their own. The game asks for one weight of each
+("Berlin Sans FB Demi", "Berlin Sans FB", "Britannic Bold") whatever the weight in its font
+request, and a face under a name nobody else uses is the one the font matcher finds, whatever
+is installed on the machine. Their licence (SIL Open Font License 1.1) allows the change; none
+of the family names is reserved.
 
 Needs the Debian packages fonts-comic-neue, fonts-liberation2, fonts-eurofurence,
 fonts-linuxlibertine and python3-fonttools.
@@ -23,9 +23,9 @@ PLAIN = {
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf": "LiberationSans-Regular.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf": "LiberationSans-Bold.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf": "LiberationMono-Regular.ttf",
-    "/usr/share/fonts/truetype/eurofurence/eurof55.ttf": "Eurofurence-Regular.ttf",
 }
 RENAMED = {
+    "/usr/share/fonts/truetype/eurofurence/eurof55.ttf": ("EurofurenceBook.ttf", "Eurofurence Book"),
     "/usr/share/fonts/truetype/eurofurence/eurof75.ttf": ("EurofurenceDemi.ttf", "Eurofurence Demi"),
     "/usr/share/fonts/opentype/linux-libertine/LinBiolinum_RB.otf": ("BiolinumDisplay.otf", "Biolinum Display"),
 }

@@ -1,0 +1,212 @@
+// The picture lists: counts, sizes and order, the grounds of both library forms, and the
+// standard balls.
+
+#include "Resources.h"
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+QImage argb(const QPixmap &pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool fullyOpaque(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 255)
+                return false;
+    return true;
+}
+
+double meanSaturation(const QImage &image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += QColor(image.pixel(x, y)).hslSaturationF();
+    return sum / (image.width() * image.height());
+}
+
+double meanLightness(const QImage &image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += QColor(image.pixel(x, y)).lightnessF();
+    return sum / (image.width() * image.height());
+}
+
+// Which of red, green and blue are strong in the ball's middle: the kind's colour.
+QString dominantChannels(const QImage &ball)
+{
+    const QColor c(ball.pixel(ball.width() / 2, ball.height() * 2 / 3));
+    const int top = std::max({c.red(), c.green(), c.blue()});
+    const int bottom = std::min({c.red(), c.green(), c.blue()});
+    const int middle = (top + bottom) / 2;
+    QString channels;
+    if (c.red() > middle) channels += 'r';
+    if (c.green() > middle) channels += 'g';
+    if (c.blue() > middle) channels += 'b';
+    return channels;
+}
+
+void expectLibrary(const resources::PictureLibrary &library, int count, int size)
+{
+    ASSERT_EQ(library.count(), count);
+    ASSERT_EQ(library.pictureSize(), size);
+    EXPECT_TRUE(library.plain(-1).isNull());
+    EXPECT_TRUE(library.plain(count).isNull());
+    EXPECT_TRUE(library.onYellow(-1).isNull());
+    EXPECT_TRUE(library.onYellow(count).isNull());
+
+    QSet<QByteArray> seen;
+    for (int n = 0; n < count; ++n) {
+        SCOPED_TRACE(n);
+        const QImage plain = argb(library.plain(n));
+        const QImage yellow = argb(library.onYellow(n));
+        ASSERT_EQ(plain.size(), QSize(size, size));
+        ASSERT_EQ(yellow.size(), QSize(size, size));
+
+        int transparent = 0, covered = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb p = plain.pixel(x, y);
+                const QRgb q = yellow.pixel(x, y);
+                const int a = qAlpha(p);
+                ASSERT_EQ(qAlpha(q), 255) << "yellow form not opaque at " << x << "," << y;
+                if (a == 0) {
+                    ++transparent;
+                    ASSERT_EQ(q, qRgb(255, 255, 0)) << "not pure yellow at " << x << "," << y;
+                } else {
+                    if (a >= 128) ++covered;
+                    // The picture laid over yellow with its own coverage.
+                    const auto over = [a](int c, int ground) { return (c * a + ground * (255 - a)) / 255.0; };
+                    ASSERT_NEAR(qRed(q), over(qRed(p), 255), 2.0) << x << "," << y;
+                    ASSERT_NEAR(qGreen(q), over(qGreen(p), 255), 2.0) << x << "," << y;
+                    ASSERT_NEAR(qBlue(q), over(qBlue(p), 0), 2.0) << x << "," << y;
+                }
+            }
+        }
+        // A real picture with a transparent ground around it, not an empty or solid square.
+        EXPECT_GT(transparent, 0);
+        EXPECT_GT(covered, size * size / 16);
+        // Each number shows its own picture: a strip cut at the wrong place repeats or mixes.
+        const QByteArray bytes(reinterpret_cast<const char *>(plain.constBits()), plain.sizeInBytes());
+        EXPECT_FALSE(seen.contains(bytes)) << "picture " << n << " repeats an earlier one";
+        seen.insert(bytes);
+    }
+}
+
+}  // namespace
+
+TEST(ResourcesInit, AConsumerOfTheStaticLibrarySeesTheEmbeddedFiles)
+{
+    resources::init();
+    resources::init();  // a second call is harmless
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/resources/pictures/standard.png")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/resources/sounds/gong.wav")));
+}
+
+TEST(StandardPictures, TenOpaqueBallsInKindOrderWithPaleSelectedForms)
+{
+    const QStringList kindColours{"r", "g", "b", "rg", "rb"};
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        const QImage ball = argb(resources::standardPicture(k));
+        ASSERT_EQ(ball.size(), QSize(24, 24));
+        EXPECT_TRUE(fullyOpaque(ball));
+        // A near-white ground: the corners are light but not the empty cell's pure white.
+        const QColor corner(ball.pixel(0, 0));
+        EXPECT_GT(corner.lightness(), 225);
+        EXPECT_NE(corner.rgb(), qRgb(255, 255, 255));
+        EXPECT_EQ(dominantChannels(ball), kindColours[k % 5]);
+    }
+    for (int k = 0; k < 5; ++k) {
+        SCOPED_TRACE(k);
+        const QImage normal = argb(resources::standardPicture(k));
+        const QImage selected = argb(resources::standardPicture(5 + k));
+        EXPECT_GT(meanLightness(selected), meanLightness(normal) + 0.1);
+        EXPECT_LT(meanSaturation(selected), meanSaturation(normal));
+    }
+    EXPECT_TRUE(resources::standardPicture(-1).isNull());
+    EXPECT_TRUE(resources::standardPicture(10).isNull());
+}
+
+TEST(StandardPictures, EmptyCellIsAllWhite)
+{
+    const QImage empty = argb(resources::emptyCellPicture());
+    ASSERT_EQ(empty.size(), QSize(24, 24));
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x)
+            ASSERT_EQ(empty.pixel(x, y), qRgb(255, 255, 255));
+}
+
+TEST(PictureLibraries, BigLibraryHas87DistinctPicturesInTwoAgreeingForms)
+{
+    expectLibrary(resources::bigLibrary(), 87, 32);
+}
+
+TEST(PictureLibraries, SmallLibraryHas80DistinctPicturesInTwoAgreeingForms)
+{
+    expectLibrary(resources::smallLibrary(), 80, 16);
+}
+
+TEST(MenuIcons, FifteenTransparentIconsWhoseBottomLeftPixelIsClear)
+{
+    for (int n = 0; n < 15; ++n) {
+        SCOPED_TRACE(n);
+        const QImage icon = argb(resources::menuIcon(n));
+        ASSERT_EQ(icon.size(), QSize(16, 16));
+        // The menu skin draws an icon transparently, keyed on its bottom-left pixel.
+        EXPECT_EQ(qAlpha(icon.pixel(0, 15)), 0);
+        EXPECT_FALSE(fullyOpaque(icon));
+        int drawn = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                drawn += qAlpha(icon.pixel(x, y)) > 128;
+        EXPECT_GT(drawn, 20);
+    }
+    EXPECT_TRUE(resources::menuIcon(-1).isNull());
+    EXPECT_TRUE(resources::menuIcon(15).isNull());
+    // The check mark of "New Game" is red.
+    const QImage check = argb(resources::menuIcon(12));
+    bool red = false;
+    for (int y = 0; y < 16 && !red; ++y)
+        for (int x = 0; x < 16 && !red; ++x) {
+            const QRgb p = check.pixel(x, y);
+            red = qAlpha(p) == 255 && qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80;
+        }
+    EXPECT_TRUE(red);
+}
+
+TEST(WindowAndAboutPictures, HaveTheirSizes)
+{
+    EXPECT_EQ(resources::windowIcon().size(), QSize(32, 32));
+    EXPECT_EQ(resources::aboutHeader().size(), QSize(431, 153));
+    EXPECT_EQ(resources::aboutToolBand().height(), 25);
+    EXPECT_FALSE(resources::aboutBackgroundTile().isNull());
+    EXPECT_FALSE(resources::aboutInfoGlyph().isNull());
+    EXPECT_FALSE(resources::aboutCloseGlyph().isNull());
+
+    // The header: white, with the dark-blue rule of its top band.
+    const QImage header = resources::aboutHeader().toImage();
+    EXPECT_EQ(QColor(header.pixel(200, 80)), QColor(Qt::white));
+    bool navy = false;
+    for (int y = 0; y < 20; ++y)
+        navy = navy || QColor(header.pixel(200, y)) == QColor(0, 0, 128);
+    EXPECT_TRUE(navy);
+
+    const QString html = resources::otherProgramsHtml();
+    EXPECT_TRUE(html.contains(QStringLiteral("<html"), Qt::CaseInsensitive));
+    EXPECT_TRUE(html.contains(QStringLiteral("other programs"), Qt::CaseInsensitive));
+}
