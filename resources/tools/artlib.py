@@ -12,6 +12,12 @@ EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
 EMOJI_STRIKE = 109
 YELLOW = (255, 255, 0, 255)
 
+# The colours of the five symbol kinds: red, green, blue, yellow, magenta. The yellow leans to
+# orange so that its shadow side turns golden rather than olive.
+RED, GREEN, BLUE = (220, 30, 30), (30, 165, 45), (35, 75, 220)
+GOLD, MAGENTA = (255, 200, 10), (205, 30, 195)
+KIND_COLOURS = (RED, GREEN, BLUE, GOLD, MAGENTA)
+
 _emoji_font = None
 
 

@@ -7,11 +7,9 @@ same pictures laid onto pure yellow. Both come from the same drawing, so they ne
 import os
 import sys
 
-from artlib import YELLOW, ball, emoji, on_ground, strip
+from artlib import BLUE, GOLD, GREEN, MAGENTA, RED, YELLOW, ball, emoji, on_ground, strip
 
-# Colours of the drawn balls, shared with the board's standard balls.
-RED, GREEN, BLUE = (220, 30, 30), (30, 165, 45), (35, 75, 220)
-YELLOW_BALL, MAGENTA = (240, 205, 0), (205, 30, 195)
+# Colours of the other drawn balls.
 ORANGE, CYAN, PURPLE = (245, 125, 0), (0, 185, 210), (120, 50, 190)
 PINK, BROWN, SILVER, BLACK = (255, 130, 180), (135, 80, 35), (200, 200, 205), (45, 45, 50)
 
@@ -34,7 +32,7 @@ BIG = (
 # standard set; 5 to 9 (a new player's board) match their colours: red, green, blue, yellow,
 # purple. The yellow one has a dark heart, so it still shows when selected on yellow.
 SMALL = (
-    [RED, GREEN, BLUE, YELLOW_BALL, MAGENTA]
+    [RED, GREEN, BLUE, GOLD, MAGENTA]
     + ["❤", "🍀", "💧", "🌻", "🍇"]
     # fruit, plants, sky and weather
     + list("🍎🍊🍋🍒🍓🍉🍌🥕🍄🌵🌷🌲🍁☀🌙⭐⚡🔥❄🌈")

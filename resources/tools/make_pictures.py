@@ -7,9 +7,8 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFont
 
-from artlib import ball, on_ground, reduce, strip
+from artlib import KIND_COLOURS, ball, on_ground, reduce, strip
 
-KIND_COLOURS = [(220, 30, 30), (30, 165, 45), (35, 75, 220), (240, 205, 0), (205, 30, 195)]
 # The board's standard pictures lie on a ground just off white, so a ball cell stays apart from
 # an empty (pure white) one.
 BALL_GROUND = (246, 246, 242, 255)
@@ -69,15 +68,13 @@ def round_badge(colour, dark):
     sk = Sketch()
     sk.ellipse(0.5, 0.5, 15.5, 15.5, fill=dark)
     sk.ellipse(1.5, 1.5, 14.5, 14.5, fill=colour)
-    sk.ellipse(3, 2, 11, 7, fill=(255, 255, 255, 70))
     return sk
 
 
 def icon_information():
-    sk = round_badge((40, 110, 230, 255), (10, 50, 150, 255))
-    sk.ellipse(6.9, 2.6, 9.1, 4.8, fill="white")
-    sk.rect(6.9, 6.4, 9.1, 12.8, fill="white")
-    sk.rect(5.9, 6.4, 7.5, 7.4, fill="white")
+    sk = round_badge((30, 95, 215, 255), (10, 45, 140, 255))
+    sk.ellipse(7, 2.8, 9.2, 5, fill="white")
+    sk.rect(7, 6.6, 9.2, 13, fill="white")
     return sk.result()
 
 
