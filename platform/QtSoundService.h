@@ -24,7 +24,7 @@ public:
     const QSoundEffect *current() const { return current_; }
 
 private:
-    QSoundEffect *effectFor(const QString &name, const QString &url);
+    QSoundEffect *effectFor(const QString &url);
 
     DeviceCheck hasDevice_;
     QPointer<QObject> effects_;   // parent of the effects; a child of the application object

@@ -79,7 +79,8 @@ bool showHelp(QWidget *parent, const QString &helpFilePath)
     if (!viewer) viewer = makeViewer(parent);
     auto *browser = viewer->findChild<QTextBrowser *>();
     browser->setSearchPaths({QFileInfo(helpFilePath).absolutePath()});
-    if (Qt::mightBeRichText(*text)) {
+    // A markup document begins with a tag; plain help may still mention "<" further on.
+    if (text->trimmed().startsWith(u'<')) {
         browser->setHtml(*text);
     } else {
         browser->setPlainText(*text);

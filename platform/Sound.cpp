@@ -34,27 +34,23 @@ void QtSoundService::play(const QString &name)
     // Without an application object there is no event loop to play in; without a device the
     // game is silent. Neither is an error.
     if (!QCoreApplication::instance()) return;
-#ifdef QUORBIX_NO_RESOURCES
-    const QString url = name.isEmpty() ? QString() : QStringLiteral("qrc:/sounds/%1.wav").arg(name);
-#else
     const QString url = resources::soundUrl(name);
-#endif
     if (url.isEmpty() || !hasDevice_()) return;
-    QSoundEffect *effect = effectFor(name, url);
+    QSoundEffect *effect = effectFor(url);
     if (current_ && current_ != effect) current_->stop();
     current_ = effect;
     effect->stop();
     effect->play();
 }
 
-QSoundEffect *QtSoundService::effectFor(const QString &name, const QString &url)
+QSoundEffect *QtSoundService::effectFor(const QString &url)
 {
     // The effects belong to the application object, so they go before the sound system does.
     if (!effects_) effects_ = new QObject(QCoreApplication::instance());
-    auto *effect = effects_->findChild<QSoundEffect *>(name, Qt::FindDirectChildrenOnly);
+    auto *effect = effects_->findChild<QSoundEffect *>(url, Qt::FindDirectChildrenOnly);
     if (!effect) {
         effect = new QSoundEffect(effects_);
-        effect->setObjectName(name);
+        effect->setObjectName(url);
         effect->setSource(QUrl(url));
     }
     return effect;
