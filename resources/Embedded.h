@@ -11,8 +11,8 @@ namespace resources::detail {
 QString embeddedPath(const QString &relative);
 
 // Decodes an embedded picture on its first request and keeps it for the whole run; a picture
-// that cannot be decoded gives a null image.
-const QImage &embeddedImage(const QString &relative);
+// that cannot be decoded gives a null image. The copy returned shares the kept pixels.
+QImage embeddedImage(const QString &relative);
 
 // Picture n of an embedded strip of square pictures laid side by side (picture n at
 // x = n * size); a null pixmap when n is outside 0 .. count - 1.

@@ -30,7 +30,7 @@ QString embeddedPath(const QString &relative)
     return QStringLiteral(":/resources/") + relative;
 }
 
-const QImage &embeddedImage(const QString &relative)
+QImage embeddedImage(const QString &relative)
 {
     // QImage rather than QPixmap: kept images outlive the application object safely.
     static QHash<QString, QImage> decoded;
@@ -45,7 +45,7 @@ QPixmap pictureFromStrip(const QString &relative, int n, int count, int size)
 {
     if (n < 0 || n >= count)
         return {};
-    const QImage &strip = embeddedImage(relative);
+    const QImage strip = embeddedImage(relative);
     if (strip.width() < count * size || strip.height() < size)
         return {};
     return QPixmap::fromImage(strip.copy(n * size, 0, size, size));

@@ -28,21 +28,13 @@ bool fullyOpaque(const QImage &image)
     return true;
 }
 
-double meanSaturation(const QImage &image)
+// The mean of one property of every pixel's colour (lightness, saturation).
+double mean(const QImage &image, float (QColor::*property)() const)
 {
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            sum += QColor(image.pixel(x, y)).hslSaturationF();
-    return sum / (image.width() * image.height());
-}
-
-double meanLightness(const QImage &image)
-{
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            sum += QColor(image.pixel(x, y)).lightnessF();
+            sum += (QColor(image.pixel(x, y)).*property)();
     return sum / (image.width() * image.height());
 }
 
@@ -135,8 +127,8 @@ TEST(StandardPictures, TenOpaqueBallsInKindOrderWithPaleSelectedForms)
         SCOPED_TRACE(k);
         const QImage normal = argb(resources::standardPicture(k));
         const QImage selected = argb(resources::standardPicture(5 + k));
-        EXPECT_GT(meanLightness(selected), meanLightness(normal) + 0.1);
-        EXPECT_LT(meanSaturation(selected), meanSaturation(normal));
+        EXPECT_GT(mean(selected, &QColor::lightnessF), mean(normal, &QColor::lightnessF) + 0.1);
+        EXPECT_LT(mean(selected, &QColor::hslSaturationF), mean(normal, &QColor::hslSaturationF));
     }
     EXPECT_TRUE(resources::standardPicture(-1).isNull());
     EXPECT_TRUE(resources::standardPicture(10).isNull());
