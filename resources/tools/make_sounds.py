@@ -52,7 +52,10 @@ def gong():
     base = 98.0
     partials = [(1.0, 1.0, 2.2), (1.003, 0.5, 2.0), (1.52, 0.8, 1.6), (2.08, 0.7, 1.2),
                 (2.53, 0.55, 0.9), (2.96, 0.5, 0.8), (3.47, 0.4, 0.6), (4.21, 0.3, 0.45),
-                (5.33, 0.22, 0.35), (6.72, 0.15, 0.25)]
+                (5.33, 0.22, 0.35), (6.72, 0.15, 0.25),
+                # the shimmer: high partials that ring briefly
+                (8.14, 0.12, 0.5), (9.71, 0.10, 0.4), (11.36, 0.08, 0.3), (13.62, 0.07, 0.25),
+                (16.27, 0.05, 0.2), (19.48, 0.04, 0.15)]
     length = int(2.6 * RATE)
     rng = random.Random(7)
     phases = [rng.random() * 2 * math.pi for _ in partials]
@@ -97,8 +100,8 @@ def applause():
     length = int(seconds * RATE)
     out = [0.0] * length
     # Each listener claps at a steady pace of their own, slightly irregular.
-    for _ in range(24):
-        period = rng.uniform(0.20, 0.32)
+    for _ in range(36):
+        period = rng.uniform(0.18, 0.30)
         t = rng.uniform(0.0, 0.25)
         loudness = rng.uniform(0.4, 1.0)
         while t < seconds:
