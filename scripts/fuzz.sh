@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Fuzzes the profile file reader with libFuzzer for a short, bounded time.
+# Usage: scripts/fuzz.sh <build folder>   (the fuzzer is built in <build folder>/fuzz)
+# Needs clang with its libFuzzer runtime; without them it says so and ends successfully.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$(realpath -m "${1:-build}")"
+out="$build/fuzz"
+seconds=30
+src="$root/tests/platform/fuzz"
+
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ is not installed; skipping the fuzz run (apt-get install clang)"
+  exit 0
+fi
+mkdir -p "$out"
+probe="$out/probe.cpp"
+printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char *, unsigned long) { return 0; }\n' >"$probe"
+if ! clang++ -fsanitize=fuzzer "$probe" -o "$out/probe" >/dev/null 2>&1; then
+  echo "fuzz: clang++ has no libFuzzer runtime; skipping the fuzz run (apt-get install libclang-rt-dev)"
+  exit 0
+fi
+
+cmake -S "$src" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$out" -j "$(nproc)"
+
+# New inputs go to the first folder; the committed seeds stay as they are.
+mkdir -p "$out/corpus"
+echo "fuzz: running the profile reader for ${seconds} s"
+"$out/fuzz_profile_reader" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  -rss_limit_mb=2048 -dict="$src/profile.dict" -print_final_stats=1 \
+  "$out/corpus" "$src/seeds"
