@@ -1,0 +1,179 @@
+#include "HighScoreListU.h"
+
+#include "ui_HighScoreListU.h"
+
+#include "AppFiles.h"
+#include "FormFonts.h"
+#include "ProfileFile.h"
+#include "Sound.h"
+#include "SystemInfo.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPropertyAnimation>
+#include <QTableWidgetItem>
+
+namespace {
+
+constexpr int NameMaxLength = 255;
+
+}  // namespace
+
+THighScoreForm::THighScoreForm(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::THighScoreForm>())
+{
+    ui->setupUi(this);
+    applyPixelSizes(this);
+    ui->vl->setColumnWidth(0, 300);
+    ui->vl->setColumnWidth(1, 62);
+    // The title row is as high as the list's rows.
+    ui->vl->horizontalHeader()->setFixedHeight(ui->vl->verticalHeader()->defaultSectionSize());
+}
+
+THighScoreForm::~THighScoreForm()
+{
+    FormDestroy();
+}
+
+void THighScoreForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Loading and the name prompt wait until the window stands on the screen, and happen once
+    // per window: activating it again (after the prompt, say) must not read the list twice.
+    if (!activated_) {
+        activated_ = true;
+        QMetaObject::invokeMethod(this, &THighScoreForm::FormActivate, Qt::QueuedConnection);
+    }
+}
+
+void THighScoreForm::FormActivate()
+{
+    LoadScores();
+    if (addValue_ && scores_.Qualifies(actualScore_))
+        askForName();
+    ShowScores();
+}
+
+void THighScoreForm::LoadScores()
+{
+    const QString section = ScoreSectionName(mode_);
+    if (section.isEmpty())
+        return;
+    scores_.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), section);
+    setWindowTitle(section);
+    loaded_ = true;
+}
+
+void THighScoreForm::SaveScores()
+{
+    platform::ProfileFile file(platform::highScoreFilePath());
+    scores_.SaveScores(file, ScoreSectionName(mode_));
+}
+
+void THighScoreForm::askForName()
+{
+    QInputDialog prompt(this);
+    prompt.setInputMode(QInputDialog::TextInput);
+    prompt.setWindowTitle(QStringLiteral("You entered the high score list!"));
+    prompt.setLabelText(QStringLiteral("Please enter your name"));
+    prompt.setTextValue(platform::loginName());
+    if (auto *edit = prompt.findChild<QLineEdit *>()) {
+        edit->setMaxLength(NameMaxLength);
+        edit->selectAll();
+    }
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    const QString name = StorableName(prompt.textValue());
+    if (name.isEmpty())
+        return;
+    lastTotal_ = actualScore_ + bonus_;
+    scores_.Insert(name, lastTotal_);
+}
+
+void THighScoreForm::ShowScores()
+{
+    const auto &entries = scores_.entries();
+    ui->vl->setRowCount(int(entries.size()));
+    int selected = 0;
+    for (int row = 0; row < int(entries.size()); ++row) {
+        ui->vl->setItem(row, 0, new QTableWidgetItem(entries[std::size_t(row)].name));
+        ui->vl->setItem(row, 1,
+                        new QTableWidgetItem(QString::number(entries[std::size_t(row)].score)));
+        if (entries[std::size_t(row)].score == lastTotal_)
+            selected = row;
+    }
+    if (!entries.empty())
+        ui->vl->selectRow(selected);
+}
+
+void THighScoreForm::closeEvent(QCloseEvent *event)
+{
+    if (!closed_) {
+        event->ignore();
+        FormClose();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void THighScoreForm::reject()
+{
+    if (!closed_) {
+        FormClose();
+        return;
+    }
+    QDialog::reject();
+}
+
+void THighScoreForm::FormClose()
+{
+    if (closing_)
+        return;   // already shrinking; the close goes on when it ends
+    const QRect from = geometry();
+    closing_ = new QPropertyAnimation(this, "geometry", this);
+    closing_->setDuration(std::max(0, closingDuration_));
+    closing_->setStartValue(from);
+    closing_->setEndValue(QRect(from.left(), from.center().y(), from.width(), 0));
+    connect(
+        closing_, &QAbstractAnimation::finished, this,
+        [this] {
+            closed_ = true;
+            close();
+        },
+        Qt::QueuedConnection);
+    closing_->start();
+}
+
+void THighScoreForm::FormDestroy()
+{
+    if (!loaded_)
+        return;
+    try {
+        SaveScores();
+    } catch (const platform::ProfileWriteError &error) {
+        QMessageBox::critical(parentWidget(), QGuiApplication::applicationDisplayName(),
+                              error.message());
+    }
+}
+
+void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
+                    bool soundsOn)
+{
+    const int lowest = LowestStoredScore(mode);
+    if (AddEntry && !(lowest < points))
+        return;
+    if (AddEntry && soundsOn)
+        platform::PlaySound(QStringLiteral("APPLAUSE"));
+    THighScoreForm form(parent);
+    form.setAddValue(AddEntry);
+    form.setMode(mode);
+    if (AddEntry) {
+        form.setBonus(bonus);
+        form.setActualScore(points);
+    }
+    form.exec();
+}

@@ -1,0 +1,107 @@
+#include "ScoreList.h"
+
+#include "AppFiles.h"
+#include "ProfileFile.h"
+#include "ProfileText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <utility>
+
+namespace {
+
+// A value that does not read as a number counts as 0, and is written back as 0.
+int storedScore(const platform::ProfileFile &file, const QString &section, const QString &key)
+{
+    return file.readInteger(section, key, 0);
+}
+
+}  // namespace
+
+QString ScoreSectionName(int mode)
+{
+    static const std::array<const char *, 4> names = {
+        "high score", "high score: shifter", "high score: Add Row", "high score: Megashift Row"};
+    if (mode < 0 || mode >= int(names.size()))
+        return {};
+    return QString::fromLatin1(names[std::size_t(mode)]);
+}
+
+QString NameFromKey(const QString &key)
+{
+    const qsizetype cut = key.lastIndexOf(QLatin1Char('_'));
+    return cut < 0 ? key : key.left(cut);
+}
+
+int LowestStoredScore(int mode)
+{
+    const QString section = ScoreSectionName(mode);
+    if (section.isEmpty())
+        return -1;
+    const platform::ProfileFile file(platform::highScoreFilePath());
+    const QStringList keys = file.readKeys(section);
+    if (keys.size() < ScoreList::Capacity)
+        return -1;
+    int lowest = std::numeric_limits<int>::max();
+    for (const QString &key : keys)
+        lowest = std::min(lowest, storedScore(file, section, key));
+    return lowest;
+}
+
+QString StorableName(const QString &typed)
+{
+    return platform::cleanProfileName(typed, true);
+}
+
+void ScoreList::LoadScores(const platform::ProfileFile &file, const QString &section)
+{
+    for (const QString &key : file.readKeys(section))
+        entries_.push_back(Tscore{NameFromKey(key), storedScore(file, section, key)});
+    sort();
+}
+
+void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section)
+{
+    sort();
+    std::vector<std::pair<QString, QString>> keyValues;
+    keyValues.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        keyValues.emplace_back(entries_[i].name + QLatin1Char('_') + QString::number(i),
+                               QString::number(entries_[i].score));
+    // One atomic replace: a failed write leaves the stored list whole instead of erased.
+    file.replaceSection(section, keyValues);
+}
+
+int ScoreList::LowestScore() const
+{
+    if (entries_.empty())
+        return 0;
+    return std::min_element(entries_.begin(), entries_.end(),
+                            [](const Tscore &a, const Tscore &b) { return a.score < b.score; })
+        ->score;
+}
+
+bool ScoreList::Qualifies(int points) const
+{
+    return int(entries_.size()) < Capacity || LowestScore() < points;
+}
+
+void ScoreList::Insert(const QString &name, int score)
+{
+    if (int(entries_.size()) >= Capacity) {
+        sort();
+        entries_.pop_back();
+    }
+    entries_.push_back(Tscore{name, score});
+    sort();
+}
+
+void ScoreList::sort()
+{
+    // Equal scores have no order among themselves; an unstable sort is all the list needs.
+    std::sort(entries_.begin(), entries_.end(),
+              [](const Tscore &a, const Tscore &b) { return a.score > b.score; });
+}

@@ -1,0 +1,409 @@
+// The high score window: its layout, the name prompt, the entry it adds and selects, the file it
+// writes when destroyed, and when ShowHighScores opens it at all.
+#include "HighScoreListU.h"
+
+#include "ModalScript.h"
+#include "ProfileFile.h"
+#include "RecordingSoundService.h"
+#include "Resources.h"
+#include "ScoreFiles.h"
+#include "SystemInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+namespace {
+
+void closeForm(THighScoreForm *form)
+{
+    form->setClosingDuration(0);
+    form->close();
+}
+
+std::function<void(QInputDialog *)> typeName(const QString &name)
+{
+    return [name](QInputDialog *prompt) {
+        prompt->setTextValue(name);
+        prompt->accept();
+    };
+}
+
+QTableWidget *table(const THighScoreForm &form)
+{
+    return form.findChild<QTableWidget *>("vl");
+}
+
+QStringList column(const THighScoreForm &form, int col)
+{
+    QStringList cells;
+    for (int row = 0; row < table(form)->rowCount(); ++row)
+        cells << table(form)->item(row, col)->text();
+    return cells;
+}
+
+int selectedRow(const THighScoreForm &form)
+{
+    const auto rows = table(form)->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+// Shows the window and lets it load, ask and fill its table.
+void open(THighScoreForm &form)
+{
+    form.show();
+    QCoreApplication::processEvents();
+}
+
+class HighScoreFormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        resources::init();
+        resources::registerFonts();
+    }
+
+    TempExeDir exeDir;
+    RecordingSoundService sounds;
+};
+
+}  // namespace
+
+TEST_F(HighScoreFormTest, LayoutIsTheTwoColumnTable)
+{
+    THighScoreForm form;
+    EXPECT_EQ(form.size(), QSize(376, 312));
+    EXPECT_EQ(form.windowTitle(), "High Scores");
+    QTableWidget *vl = table(form);
+    ASSERT_NE(vl, nullptr);
+    form.layout()->activate();
+    EXPECT_EQ(vl->geometry(), form.rect());
+    EXPECT_EQ(vl->horizontalHeaderItem(0)->text(), "Player");
+    EXPECT_EQ(vl->horizontalHeaderItem(1)->text(), "Score");
+    EXPECT_EQ(vl->horizontalHeaderItem(0)->background().color(), QColor(Qt::yellow));
+    EXPECT_EQ(vl->columnWidth(0), 300);
+    EXPECT_EQ(vl->columnWidth(1), 62);
+    EXPECT_EQ(vl->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+    EXPECT_EQ(vl->horizontalHeader()->sectionResizeMode(1), QHeaderView::Interactive);
+    EXPECT_EQ(vl->horizontalHeader()->height(), 24);
+    EXPECT_EQ(vl->verticalHeader()->defaultSectionSize(), 24);
+    EXPECT_FALSE(vl->verticalHeader()->isVisible());
+    EXPECT_FALSE(vl->showGrid());
+    EXPECT_EQ(vl->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(vl->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(vl->font().bold());
+    EXPECT_EQ(vl->font().pixelSize(), 16);
+    EXPECT_EQ(vl->font().family(), "Berlin Sans FB Demi");
+    EXPECT_EQ(vl->palette().color(QPalette::Text), QColor(Qt::blue));
+    EXPECT_EQ(vl->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+TEST_F(HighScoreFormTest, ViewingShowsTheListUnderItsSectionNameAndRewritesIt)
+{
+    writeHighScoreFile("; our scores\n[high score]\nZed=50\nAnn_4=900\nBob_9=x\n"
+                       "[high score: shifter]\nQ_0=1\nforeign line\n");
+    {
+        THighScoreForm form;
+        form.setMode(0);
+        open(form);
+        EXPECT_EQ(form.windowTitle(), "high score");
+        EXPECT_EQ(column(form, 0), QStringList({"Ann", "Zed", "Bob"}));
+        EXPECT_EQ(column(form, 1), QStringList({"900", "50", "0"}));
+        // Nothing was added, so the last row scoring 0 is the one selected.
+        EXPECT_EQ(form.LastTotal(), 0);
+        EXPECT_EQ(selectedRow(form), 2);
+        EXPECT_EQ(readHighScoreFile().left(12), "; our scores");   // nothing written yet
+    }
+    EXPECT_EQ(readHighScoreFile(), "; our scores\n[high score]\nAnn_0=900\nZed_1=50\nBob_2=0\n"
+                                   "[high score: shifter]\nQ_0=1\nforeign line\n");
+}
+
+TEST_F(HighScoreFormTest, ViewingWithoutAZeroScoreSelectsTheBestRow)
+{
+    writeHighScoreFile("[high score: Add Row]\nA_0=10\nB_1=20\n");
+    THighScoreForm form;
+    form.setMode(2);
+    open(form);
+    EXPECT_EQ(form.windowTitle(), "high score: Add Row");
+    EXPECT_EQ(selectedRow(form), 0);
+}
+
+TEST_F(HighScoreFormTest, TheNamePromptOffersTheLoginNameSelected)
+{
+    bool asked = false;
+    ModalScript script;
+    script.then<QInputDialog>([&](QInputDialog *prompt) {
+        asked = true;
+        EXPECT_EQ(prompt->windowTitle(), "You entered the high score list!");
+        EXPECT_EQ(prompt->labelText(), "Please enter your name");
+        const QLineEdit *edit = prompt->findChild<QLineEdit *>();
+        EXPECT_EQ(edit->text(), platform::loginName());
+        EXPECT_EQ(edit->selectedText(), edit->text());
+        EXPECT_EQ(edit->maxLength(), 255);
+        const auto *box = prompt->findChild<QDialogButtonBox *>();
+        EXPECT_EQ(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        prompt->reject();
+    });
+    THighScoreForm form;
+    form.setAddValue(true);
+    open(form);
+    EXPECT_TRUE(asked);
+}
+
+TEST_F(HighScoreFormTest, TheExampleListIsWrittenByteForByte)
+{
+    writeHighScoreFile("[high score: shifter]\nBob_0=700\nAnn_1=415\n");
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("Ann"));
+        THighScoreForm form;
+        form.setMode(1);
+        form.setAddValue(true);
+        form.setActualScore(900);
+        form.setBonus(50);
+        open(form);
+        EXPECT_EQ(form.LastTotal(), 950);
+        EXPECT_EQ(selectedRow(form), 0);
+    }
+    EXPECT_EQ(readHighScoreFile(), "[high score: shifter]\nAnn_0=950\nBob_1=700\nAnn_2=415\n");
+}
+
+TEST_F(HighScoreFormTest, CancelOrAnEmptyNameAddsNothing)
+{
+    const QByteArray ten = tenEntries("high score");
+    for (const bool cancel : {true, false}) {
+        writeHighScoreFile(ten);
+        {
+            ModalScript script;
+            if (cancel)
+                script.then<QInputDialog>([](QInputDialog *prompt) { prompt->reject(); });
+            else
+                script.then<QInputDialog>(typeName("   "));
+            THighScoreForm form;
+            form.setAddValue(true);
+            form.setActualScore(5000);
+            open(form);
+            EXPECT_EQ(script.handled(), 1);
+            EXPECT_EQ(table(form)->rowCount(), 10);
+            EXPECT_EQ(column(form, 1).back(), "100");
+            EXPECT_EQ(selectedRow(form), 0);
+        }
+        ScoreList stored;
+        stored.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), "high score");
+        EXPECT_EQ(stored.entries().size(), 10u);
+        EXPECT_EQ(stored.LowestScore(), 100);
+    }
+}
+
+TEST_F(HighScoreFormTest, AnEqualTotalSelectsTheLowerOfTheEqualRows)
+{
+    writeHighScoreFile("[high score]\nA_0=900\nB_1=500\nC_2=300\n");
+    ModalScript script;
+    script.then<QInputDialog>(typeName("New"));
+    THighScoreForm form;
+    form.setAddValue(true);
+    form.setActualScore(480);
+    form.setBonus(20);
+    open(form);
+    EXPECT_EQ(column(form, 1), QStringList({"900", "500", "500", "300"}));
+    EXPECT_EQ(selectedRow(form), 2);
+}
+
+TEST_F(HighScoreFormTest, AFullListAsksOnlyForPointsAboveItsLowest)
+{
+    writeHighScoreFile(tenEntries("high score"));
+    ModalScript script;
+    script.then<QInputDialog>(typeName("Never"));
+    THighScoreForm form;
+    form.setAddValue(true);
+    form.setActualScore(100);   // the bonus does not count for the decision
+    form.setBonus(1000);
+    open(form);
+    EXPECT_EQ(script.handled(), 0);
+    EXPECT_EQ(table(form)->rowCount(), 10);
+}
+
+TEST_F(HighScoreFormTest, AHostileNameCannotTouchOtherEntriesOrSections)
+{
+    writeHighScoreFile("[high score]\nAnn_0=10\n[high score: shifter]\nBob_0=20\n");
+    const QString hostile = "Eve\n[high score: shifter]\nMallory_0=99999";
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName(hostile));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(50);
+        open(form);
+        EXPECT_EQ(column(form, 0).front(), StorableName(hostile));
+    }
+    const platform::ProfileFile file(platform::highScoreFilePath());
+    EXPECT_EQ(file.readKeys("high score").size(), 2);
+    EXPECT_EQ(file.readKeys("high score: shifter"), QStringList({"Bob_0"}));
+
+    // Shown after reopening exactly as it was shown when entered.
+    THighScoreForm again;
+    open(again);
+    EXPECT_EQ(column(again, 0).front(), StorableName(hostile));
+}
+
+TEST_F(HighScoreFormTest, NamesWithUnderscoresAndAccentsComeBackAsTyped)
+{
+    writeHighScoreFile("[high score]\nA_0=900\nB_1=800\nC_2=700\nD_3=100\n");
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("a_b"));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(500);
+        open(form);
+    }
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("Zoë Ørsted"));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(50);
+        open(form);
+    }
+    EXPECT_EQ(readHighScoreFile(), QString("[high score]\nA_0=900\nB_1=800\nC_2=700\na_b_3=500\n"
+                                           "D_4=100\nZoë Ørsted_5=50\n")
+                                       .toUtf8());
+    THighScoreForm view;
+    open(view);
+    EXPECT_EQ(column(view, 0), QStringList({"A", "B", "C", "a_b", "D", "Zoë Ørsted"}));
+}
+
+TEST_F(HighScoreFormTest, AWindowNeverShownWritesNothing)
+{
+    {
+        THighScoreForm form;
+    }
+    EXPECT_FALSE(QFile::exists(platform::highScoreFilePath()));
+}
+
+TEST_F(HighScoreFormTest, AWriteFailureIsReportedAndTheOldFileStaysWhole)
+{
+    // A program name so long that no temporary file fits beside its high score file.
+    const QString longExe = exeDir.filePath(QString(250, QLatin1Char('q')));
+    platform::overrideExecutablePath(longExe);
+    const QByteArray before = "[high score]\nAnn_7=10\nBob=20\n";
+    writeHighScoreFile(before);
+    ASSERT_EQ(readHighScoreFile(), before);
+
+    QString shown;
+    {
+        ModalScript script;
+        script.then<QMessageBox>([&](QMessageBox *box) {
+            shown = box->text();
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            box->accept();
+        });
+        THighScoreForm form;
+        open(form);
+    }
+    EXPECT_EQ(shown, "Unable to write to " + platform::highScoreFilePath());
+    EXPECT_EQ(readHighScoreFile(), before);
+}
+
+TEST_F(HighScoreFormTest, ClosingShrinksToTheCentreLineBeforeTheWindowGoes)
+{
+    for (const bool escape : {false, true}) {
+        THighScoreForm form;
+        form.setClosingDuration(40);
+        open(form);
+        const QRect start = form.geometry();
+        QSignalSpy finished(&form, &QDialog::finished);
+        if (escape)
+            form.reject();
+        else
+            form.close();
+        EXPECT_TRUE(form.isVisible());   // the animation runs first
+        ASSERT_TRUE(finished.wait(5000));
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_LE(form.geometry().height(), 1);
+        EXPECT_EQ(form.geometry().width(), start.width());
+        EXPECT_NEAR(form.geometry().center().y(), start.center().y(), 1);
+    }
+}
+
+TEST_F(HighScoreFormTest, AFirstGameEverCreatesTheFileWithOneKey)
+{
+    ModalScript script;
+    script.then<QInputDialog>(typeName("Ann")).then<THighScoreForm>(closeForm);
+    ShowHighScores(nullptr, true, 3, 0, 7, true);
+    EXPECT_EQ(script.handled(), 2);
+    EXPECT_EQ(sounds.played, QStringList({"APPLAUSE"}));
+    EXPECT_EQ(readHighScoreFile(), "[high score: Megashift Row]\nAnn_0=7\n");
+}
+
+TEST_F(HighScoreFormTest, AGameThatDoesNotQualifyOpensNothingAndWritesNothing)
+{
+    // Stored out of order, so any write would show.
+    const QByteArray before = tenEntries("high score: shifter");
+    writeHighScoreFile(before);
+    ModalScript script;
+    script.then<THighScoreForm>(closeForm);
+    ShowHighScores(nullptr, true, 1, 100, 1000, true);
+    EXPECT_EQ(script.handled(), 0);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_EQ(readHighScoreFile(), before);
+}
+
+TEST_F(HighScoreFormTest, PointsAboveTheLowestReplaceIt)
+{
+    writeHighScoreFile(tenEntries("high score: shifter"));
+    ModalScript script;
+    script.then<QInputDialog>(typeName("Top")).then<THighScoreForm>(closeForm);
+    ShowHighScores(nullptr, true, 1, 101, 1000, false);
+    EXPECT_TRUE(sounds.played.isEmpty());   // sounds are off
+    ScoreList stored;
+    stored.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), "high score: shifter");
+    ASSERT_EQ(stored.entries().size(), 10u);
+    EXPECT_EQ(stored.entries().front().name, "Top");
+    EXPECT_EQ(stored.entries().front().score, 1101);
+    EXPECT_EQ(stored.LowestScore(), 200);
+}
+
+TEST_F(HighScoreFormTest, TwelveStoredKeysStayTwelve)
+{
+    QByteArray text = "[high score]\n";
+    for (int i = 0; i < 12; ++i)
+        text += "K_" + QByteArray::number(i) + "=" + QByteArray::number(1200 - 100 * i) + "\n";
+    writeHighScoreFile(text);
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("New"));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(150);
+        open(form);
+        EXPECT_EQ(script.handled(), 1);
+        EXPECT_EQ(table(form)->rowCount(), 12);
+        EXPECT_EQ(column(form, 1).back(), "150");
+    }
+    EXPECT_EQ(platform::ProfileFile(platform::highScoreFilePath()).readKeys("high score").size(),
+              12);
+}
+
+TEST_F(HighScoreFormTest, ViewingFromTheMenuNeverAsks)
+{
+    writeHighScoreFile(tenEntries("high score: Add Row"));
+    ModalScript script;
+    script.then<THighScoreForm>([](THighScoreForm *form) {
+        EXPECT_FALSE(form->AddValue());
+        EXPECT_EQ(form->Mode(), 2);
+        closeForm(form);
+    });
+    ShowHighScores(nullptr, false, 2, 99999, 0, true);
+    EXPECT_EQ(script.handled(), 1);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_EQ(LowestStoredScore(2), 100);
+}
