@@ -230,11 +230,20 @@ def about_header():
         d.line([(0, y), (width, y)], fill=(g, g, g + 4))
     d.rectangle([0, 9, width, 12], fill=(0, 0, 128))
     d.line([(0, 13), (width, 13)], fill=(150, 160, 200))
-    # The folded corner at the top left: the page's corner turned down over itself.
-    fold = 30
+    # The folded corner at the top left: the page's corner turned down over itself, small
+    # enough to end before the program's icon, which sits at (19, 20).
+    fold = 16
     d.polygon([(0, 0), (fold, 0), (0, fold)], fill="white")
-    d.polygon([(fold, 0), (0, fold), (fold, fold)], fill=(196, 196, 200), outline=(130, 130, 140))
-    d.line([(fold + 1, 2), (fold + 1, fold + 1), (2, fold + 1)], fill=(225, 225, 228))
+    for i in range(3):  # the flap's soft shadow on the page, below the band
+        g = 232 + i * 8
+        d.line([(fold + 1 + i, 14), (fold + 1 + i, fold + 1 + i), (1 + i, fold + 1 + i)], fill=(g, g, g))
+    for y in range(fold + 1):  # the flap, lit at the crease and darker towards its tip
+        x0 = fold - y
+        for x in range(x0, fold + 1):
+            g = round(214 - 40 * (x + y - fold) / fold)
+            d.point((x, y), fill=(g, g, g + 4))
+    d.line([(fold, 0), (0, fold)], fill=(150, 150, 158))
+    d.line([(fold, 0), (fold, fold), (0, fold)], fill=(120, 120, 130))
     # A faint row of balls along the bottom edge, the game's own pattern.
     for i in range(0, width // 18 + 1):
         colour = KIND_COLOURS[i % 5]
