@@ -1,0 +1,333 @@
+#include "about.h"
+
+#include "AppFiles.h"
+#include "Maker.h"
+#include "Resources.h"
+#include "Shell.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kBitSet(192, 192, 192);   // silver
+const QColor kBitClear(0, 0, 128);     // navy
+constexpr int kAboutPageHeight = 160;
+constexpr int kProgramsPageHeight = 176;
+constexpr int kToolButtonWidth = 192;
+
+void setWindowColor(QWidget *w, const QColor &color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    w->setPalette(pal);
+}
+
+void setTextColor(QWidget *w, const QColor &color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, color);
+    w->setPalette(pal);
+}
+
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont f(family);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+// The time as the system writes it, without the time zone that its long form adds.
+QString systemTimeText(const QTime &t)
+{
+    const QLocale locale = QLocale::system();
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    return locale.toString(t, format.trimmed());
+}
+
+template <std::size_t N>
+void showBits(const std::array<QLabel *, N> &column, int value)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        setWindowColor(column[k], (value >> k) & 1 ? kBitSet : kBitClear);
+}
+
+bool isClick(QEvent *e, QWidget *w)
+{
+    if (e->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *me = static_cast<QMouseEvent *>(e);
+    return me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint());
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget *parent)
+    : QDialog(parent), m_timer1(new QTimer(this)),
+      m_openUrl(platform::openUrl), m_startMail(platform::startMail)
+{
+    ui.setupUi(this);
+    setFixedSize(size());
+
+    // FormCreate
+    m_hours = {ui.Label4, ui.Label3, ui.Label2, ui.Label1, ui.Label0};
+    m_minutes = {ui.Label15, ui.Label9, ui.Label8, ui.Label7, ui.Label6, ui.Label5};
+    m_seconds = {ui.Label16, ui.Label14, ui.Label13, ui.Label12, ui.Label11, ui.Label10};
+    const QFont clockFont = pixelFont(QStringLiteral("Arial"), 8);
+    for (QLabel *label : ui.Panel3->findChildren<QLabel *>()) {
+        label->setFont(clockFont);
+        setTextColor(label, Qt::black);
+    }
+    for (QLabel *head : {ui.HoursHead, ui.MinutesHead, ui.SecondsHead})
+        setTextColor(head, Qt::gray);   // readable on a dark clock panel and on a light one
+
+    m_programPath = platform::executablePath();
+    FileInfo();
+    ui.Release->setText(QString::number(m_version.release));
+    ui.Build->setText(QString::number(m_version.build));
+    ui.LblCopyright->setText(QStringLiteral("©"));
+
+    ui.Comments->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 10));
+    setTextColor(ui.Comments, Qt::black);
+    ui.Comments->installEventFilter(this);
+
+    ui.LblTextURL->setText(QStringLiteral("Send us your suggestions and error reports by mail,\n"
+                                          "or visit our homepage:"));
+    ui.LblTextURL->setToolTip(QStringLiteral("Our homepage: ") + platform::maker::kWebAddress);
+    ui.LblHomepage->setText(platform::maker::kWebCaption);
+    ui.LblHomepage->setToolTip(platform::maker::kWebAddress);
+    ui.LblHomepage->installEventFilter(this);
+    ui.LblMail->installEventFilter(this);
+
+    QPalette band = ui.CoolBar3->palette();
+    band.setBrush(QPalette::Window, QBrush(resources::aboutToolBand()));
+    ui.CoolBar3->setPalette(band);
+    for (QAction *action : {ui.ToolButton12, ui.ToolButton13})
+        ui.ToolBar2->widgetForAction(action)->setFixedWidth(kToolButtonWidth);
+    ui.Image1->setPixmap(resources::aboutHeader());
+    ui.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (auto [button, glyph] : {std::pair{ui.SpeedButton2, resources::aboutInfoGlyph()},
+                                 std::pair{ui.SpeedButton1, resources::aboutCloseGlyph()}}) {
+        button->setIcon(glyph);
+        button->setIconSize(glyph.size());
+    }
+
+    ui.WebBrowser1->setHtml(resources::otherProgramsHtml());
+    ui.BackButton->setEnabled(false);
+    ui.ForwardButton->setEnabled(false);
+    connect(ui.WebBrowser1, &QTextBrowser::backwardAvailable, ui.BackButton, &QAction::setEnabled);
+    connect(ui.WebBrowser1, &QTextBrowser::forwardAvailable, ui.ForwardButton, &QAction::setEnabled);
+    connect(ui.BackButton, &QAction::triggered, ui.WebBrowser1, &QTextBrowser::backward);
+    connect(ui.ForwardButton, &QAction::triggered, ui.WebBrowser1, &QTextBrowser::forward);
+    connect(ui.ReloadButton, &QAction::triggered, this, &TAboutBox::ReloadButtonClick);
+    connect(ui.WebBrowser1, &QTextBrowser::anchorClicked, this, &TAboutBox::browserLinkClicked);
+
+    connect(ui.ToolButton12, &QAction::triggered, this, &TAboutBox::ToolButton12Click);
+    connect(ui.ToolButton13, &QAction::triggered, this, &TAboutBox::ToolButton13Click);
+    connect(ui.SpeedButton1, &QToolButton::clicked, this, &TAboutBox::SpeedButton1Click);
+    connect(ui.SpeedButton2, &QToolButton::clicked, this, &TAboutBox::SpeedButton2Click);
+
+    ui.FlatPageControl1->setCurrentWidget(ui.TabSheet3);
+    connect(m_timer1, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    m_timer1->start(1000);
+}
+
+TAboutBox::~TAboutBox()
+{
+    // A window closed while the text was held must not leave the hand behind.
+    CommentsMouseUp();
+}
+
+void TAboutBox::FileInfo()
+{
+    m_version = platform::programVersion();
+}
+
+void TAboutBox::setBackground(bool useBackBMP, const QPixmap &backBMP, const QPixmap &tile,
+                              const QColor &backCol)
+{
+    m_useBackBMP = useBackBMP;
+    m_backBMP = backBMP;
+    m_tile = tile;
+    m_backCol = backCol;
+    // With a tiled window the header picture gives way; without, it heads the About page.
+    if (m_useBackBMP)
+        ui.Image1->setGeometry(0, 0, 0, ui.Image1->height());
+    else
+        ui.Image1->setGeometry(0, 0, ui.TabSheet3->width(), ui.Image1->height());
+    update();
+}
+
+void TAboutBox::setShell(OpenUrlFn openUrl, StartMailFn startMail)
+{
+    m_openUrl = std::move(openUrl);
+    m_startMail = std::move(startMail);
+}
+
+void TAboutBox::setComments(const QStringList &lines)
+{
+    ui.Comments->setText(lines.join(QLatin1Char('\n')));
+    // The box is at least as tall as laid out, and tall enough that every line can be dragged
+    // into view.
+    ui.Comments->resize(ui.Comments->width(),
+                        std::max(ui.Comments->height(), ui.Comments->sizeHint().height()));
+}
+
+bool TAboutBox::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(e);
+}
+
+void TAboutBox::FormActivate()
+{
+    ui.ProductName->setText(platform::fileNameWithoutExt(m_programPath));
+    const int width = std::max(0, ui.Panel2->width() - 18);
+    ui.Comments->resize(width, ui.Comments->height());
+    ui.Panel1->resize(width, ui.Panel1->height());
+    ui.Panel2->move(4, ui.Panel2->y());
+    ui.Comments->move(0, ui.Comments->y());
+    setWindowColor(ui.Panel3, m_backCol);
+}
+
+void TAboutBox::paintEvent(QPaintEvent *e)
+{
+    QDialog::paintEvent(e);
+    if (!m_useBackBMP)
+        return;
+    const QPixmap &tile = m_backBMP.isNull() ? m_tile : m_backBMP;
+    if (!tile.isNull())
+        QPainter(this).fillRect(rect(), QBrush(tile));
+}
+
+void TAboutBox::Timer1Timer()
+{
+    showTime(QTime::currentTime());
+}
+
+void TAboutBox::showTime(const QTime &t)
+{
+    setWindowTitle(QStringLiteral("About box for: ") + platform::fileNameOf(m_programPath)
+                   + QStringLiteral("! Time: ") + systemTimeText(t));
+    showBits(m_hours, t.hour());
+    showBits(m_minutes, t.minute());
+    showBits(m_seconds, t.second());
+}
+
+void TAboutBox::SpeedButton1Click()
+{
+    close();
+}
+
+void TAboutBox::SpeedButton2Click()
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                    systemInfoMessage(m_systemInfo), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TAboutBox::LblHomepageClick()
+{
+    m_openUrl(QString::fromLatin1(platform::maker::kWebAddress));
+}
+
+void TAboutBox::LblMailClick()
+{
+    if (!m_startMail(QString::fromLatin1(platform::maker::kMailAddress), m_programPath))
+        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("An Error occurred with Mail!"),
+                              QMessageBox::Ok);
+}
+
+void TAboutBox::ToolButton12Click()
+{
+    ui.FlatPageControl1->setCurrentWidget(ui.TabSheet3);
+    ui.FlatPageControl1->resize(ui.FlatPageControl1->width(), kAboutPageHeight);
+}
+
+void TAboutBox::ToolButton13Click()
+{
+    ui.FlatPageControl1->setCurrentWidget(ui.TabSheet4);
+    ui.FlatPageControl1->resize(ui.FlatPageControl1->width(), kProgramsPageHeight);
+}
+
+void TAboutBox::ReloadButtonClick()
+{
+    ui.WebBrowser1->setHtml(resources::otherProgramsHtml());
+    ui.WebBrowser1->clearHistory();
+}
+
+void TAboutBox::browserLinkClicked(const QUrl &url)
+{
+    // Our own page's anchors stay in the browser; addresses outside go to the desktop.
+    if (url.isRelative())
+        ui.WebBrowser1->setSource(url);
+    else
+        m_openUrl(url.toString());
+}
+
+bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == ui.Comments) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+            CommentsMouseDown(static_cast<QMouseEvent *>(e)->position().toPoint().y());
+            return true;
+        case QEvent::MouseMove: {
+            const auto *me = static_cast<QMouseEvent *>(e);
+            CommentsMouseMove(me->buttons(), me->position().toPoint().y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            CommentsMouseUp();
+            return true;
+        default:
+            break;
+        }
+    } else if (watched == ui.LblHomepage && isClick(e, ui.LblHomepage)) {
+        LblHomepageClick();
+    } else if (watched == ui.LblMail && isClick(e, ui.LblMail)) {
+        LblMailClick();
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void TAboutBox::CommentsMouseDown(int y)
+{
+    if (!m_handCursor) {
+        QGuiApplication::setOverrideCursor(Qt::PointingHandCursor);
+        m_handCursor = true;
+    }
+    m_dragY = y;
+}
+
+void TAboutBox::CommentsMouseMove(Qt::MouseButtons buttons, int y)
+{
+    if (buttons & Qt::LeftButton)
+        setobj(ui.Comments->y() + y - m_dragY);
+}
+
+void TAboutBox::setobj(int newTop)
+{
+    // The text may be pulled up and down inside its frame, but its first line never leaves the
+    // frame's top and its last line never rises above the frame's bottom.
+    const int highest = std::min(0, ui.Panel1->height() - ui.Comments->height());
+    ui.Comments->move(ui.Comments->x(), std::clamp(newTop, highest, 0));
+}
+
+void TAboutBox::CommentsMouseUp()
+{
+    if (m_handCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_handCursor = false;
+    }
+}
