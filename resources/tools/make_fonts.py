@@ -38,7 +38,8 @@ LICENCES = {
 
 
 def rename(source, target, family):
-    font = TTFont(source)
+    # Keep the source's timestamp, so that every run writes the same file.
+    font = TTFont(source, recalcTimestamp=False)
     postscript = family.replace(" ", "")
     for record in font["name"].names:
         if record.nameID in (1, 16):
