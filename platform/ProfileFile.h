@@ -5,6 +5,24 @@
 // regard to case. A missing file, section or key gives the default. Writes keep every other
 // line of the file as it was and replace the file atomically, so a failed write leaves the
 // previous file whole; a write that cannot be done throws ProfileWriteError.
+//
+// The file is UTF-8 text. Lines end in LF or CRLF (new lines follow the file's own); a line
+// "[name]" opens a section, "key=value" is a key, ";" starts a comment; blanks around names and
+// values do not count. A line without "=" is a key without a value: listed by readKeys, read as
+// the default. Keys before the first section belong to none.
+//
+// Names and values that would break the format are cleaned, the same way on every read and
+// write, so what a caller writes it finds again under the same name:
+//   - every control character (line breaks, tab, NUL, ...) becomes a blank;
+//   - blanks at both ends are dropped;
+//   - in a key, every "=" becomes "_", and a leading "[" or ";" becomes "_".
+// So the player name "Ann=Bo" is stored under the key "Ann_Bo_0" and reads back as "Ann_Bo".
+// A section or key that is empty after cleaning is refused with ProfileWriteError.
+//
+// Damaged files never fail a read: a file over 1 MiB, a FIFO or device in place of the file, or
+// an unreadable file reads as missing, and a line over 64 KiB is never a key. A write refuses
+// (ProfileWriteError, file untouched) where it could not keep the other lines: an existing file
+// it cannot read whole, or something other than a regular file.
 
 #include <QString>
 #include <QStringList>

@@ -8,7 +8,8 @@
 
 namespace platform {
 
-// Login name of the current user; empty when the system has none.
+// Login name of the current user: the account name of the user id, else the login name of
+// the terminal; empty when the system has neither (the name prompt then starts empty).
 QString loginName();
 
 struct OsVersion {
@@ -26,7 +27,10 @@ struct MemoryStatus {
 };
 MemoryStatus memoryStatus();
 
-// Mounted real file systems (pseudo file systems skipped), in mount order, with free bytes.
+// Mounted real file systems, in mount order, with the bytes free to an ordinary user. Left
+// out: the kernel's pseudo file systems, tmpfs and ramfs (memory), squashfs images, the
+// desktop's fuse views, files bound over files, and a file system already listed under an
+// earlier mount point. An overlay (a container's root) counts as a disk.
 struct DriveSpace {
     QString mountPoint;
     std::uint64_t freeBytes = 0;

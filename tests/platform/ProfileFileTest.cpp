@@ -262,6 +262,18 @@ TEST_F(ProfileFileTest, AFileThatCannotBeWrittenRaisesUnableToWrite)
     EXPECT_TRUE(QFileInfo(path("quorbix.hsl")).isDir());
 }
 
+TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionsAndItsLink)
+{
+    put("[Modus]\nShifter=1\n", "real.ini");
+    ASSERT_TRUE(QFile::setPermissions(path("real.ini"), QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QFile::link(path("real.ini"), path()));
+    ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(bytes("real.ini"), "[Modus]\nShifter=2\n");
+    EXPECT_EQ(QFile::permissions(path("real.ini")), QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ReadUser | QFile::WriteUser);
+}
+
 // The file size limit makes the new copy's write fail half-way, for root as for anyone.
 TEST_F(ProfileFileTest, AWriteThatFailsHalfWayLeavesThePreviousFileWhole)
 {

@@ -86,11 +86,4 @@ TEST(SystemInfo, ReportsThisMachine)
     EXPECT_FALSE(seen.contains("/sys"));
 }
 
-TEST(SystemInfo, ProgramVersionIsTheProjectsVersion)
-{
-    const platform::FileVersion v = platform::programVersion();
-    EXPECT_EQ(QStringLiteral("%1.%2.%3.%4").arg(v.major).arg(v.minor).arg(v.release).arg(v.build),
-              QStringLiteral(QUORBIX_TEST_PROJECT_VERSION));
-}
-
 }  // namespace
