@@ -1,5 +1,7 @@
 #include "MovieLine.h"
 
+#include "SystemColors.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -31,8 +33,7 @@ void applyTag(const QString &tag, MovieLine &line)
         line.font.font.setUnderline(true);
     } else if (tag.startsWith(QLatin1String("color="))) {
         if (const auto value = parseTagNumber(tag.mid(6)))
-            if (const auto color = colorFromValue(*value))
-                line.font.color = *color;
+            line.font.color = platform::toQColor(static_cast<platform::ColorValue>(*value));
     }
 }
 
@@ -93,13 +94,4 @@ std::optional<std::int32_t> parseTagNumber(const QString &text)
     if (!ok)
         return std::nullopt;
     return value;
-}
-
-std::optional<QColor> colorFromValue(std::int32_t value)
-{
-    const auto bits = static_cast<std::uint32_t>(value);
-    if ((bits >> 24) > 2)
-        return std::nullopt;
-    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                  static_cast<int>((bits >> 16) & 0xFF));
 }

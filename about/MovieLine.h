@@ -4,7 +4,7 @@
 // Tags stand in square brackets anywhere in a line and act on the whole line:
 //   [size=N]  size in points (a negative N is a character height in pixels)
 //   [font=Name]  [center]  [b]  [i]  [u]
-//   [color=N] a colour value 0x00BBGGRR, decimal or hexadecimal with "$"
+//   [color=N] a colour value (0x00BBGGRR, or a system colour), decimal or hexadecimal with "$"
 // Other tags are ignored, a "]" outside a tag is dropped, and a size or colour that is not a
 // number leaves the line as it was.
 
@@ -28,6 +28,3 @@ MovieLine parseMovieLine(const QString &line, const TextFont &defaultFont);
 // or "0x" (up to 8 digits, read as a 32-bit pattern). Anything else gives nothing.
 std::optional<std::int32_t> parseTagNumber(const QString &text);
 
-// The colour of a 32-bit colour value (0x00BBGGRR; palette-relative forms count as their RGB).
-// System colours and other forms have no colour here.
-std::optional<QColor> colorFromValue(std::int32_t value);

@@ -4,6 +4,7 @@
 #include "Maker.h"
 #include "Resources.h"
 #include "Shell.h"
+#include "SystemColors.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -18,8 +19,8 @@
 
 namespace {
 
-const QColor kBitSet(192, 192, 192);   // silver
-const QColor kBitClear(0, 0, 128);     // navy
+const QColor kBitSet = platform::toQColor(platform::clSilver);
+const QColor kBitClear = platform::toQColor(platform::clNavy);
 constexpr int kAboutPageHeight = 160;
 constexpr int kProgramsPageHeight = 176;
 constexpr int kToolButtonWidth = 192;
