@@ -10,6 +10,8 @@
 #include "imgCmbo.h"
 
 #include "AppFiles.h"
+#include "QuorbixAbout.h"
+#include "aboutdlg.h"
 #include "HighScoreListU.h"
 #include "Maker.h"
 #include "ProfileFile.h"
@@ -109,6 +111,7 @@ void TForm1::FormCreate()
     ui->centralwidget->installEventFilter(this);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(BubbleEraseMs);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
@@ -125,7 +128,11 @@ void TForm1::FormCreate()
     connect(ui->SelectSymbols1, &QAction::triggered, this, &TForm1::SelectSymbols1Click);
     connect(ui->dfdf1, &QAction::triggered, this, &TForm1::dfdf1Click);
     connect(ui->Showimagedispersion1, &QAction::triggered, this, &TForm1::Showimagedispersion1Click);
+    connect(ui->About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(ui->Help2, &QAction::triggered, this, &TForm1::Help2Click);
+
+    AboutBoxDlg1 = new TAboutBoxDlg(this);
+    ConfigureForQuorbix(*AboutBoxDlg1);
 
     game_.setListener(this);
 }
@@ -416,5 +423,7 @@ void TForm1::Showimagedispersion1Click()
         normal[static_cast<std::size_t>(kind)] = pictures_.entry(kind);
     ShowImageDispersion(this, game_.board(), normal);
 }
+
+void TForm1::About1Click() { AboutBoxDlg1->Execute(this); }
 
 void TForm1::Help2Click() { platform::showHelp(this, helpFile_); }

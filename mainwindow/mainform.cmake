@@ -16,4 +16,4 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.h
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.cpp
 )
-list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores)
+list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores quorbix_about)

@@ -1,0 +1,224 @@
+// Playing through the board view: presses, double-clicks, keys, undo and redo, sounds, modes
+// and the end of a game.
+#include "MainFormFixture.h"
+
+#include "Results.h"
+
+#include <QLabel>
+#include <QTest>
+
+using engine::CellState;
+
+namespace {
+
+// Kind 0 has a group of three in the bottom left corner; kind 1 a pair beside it.
+const std::vector<std::string> ThreeAndPair = {
+    "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "03434343434", "00113434343",
+};
+
+}  // namespace
+
+TEST_F(MainFormTest, PressSelectsTheGroupAndDoubleClickRemovesIt)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+
+    QTest::mousePress(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_EQ(form->game().CurrentCell(), (engine::CellPos{0, 11}));
+    EXPECT_EQ(cell(0, 10).state, CellState::Selected);
+    EXPECT_EQ(cell(1, 11).state, CellState::Selected);
+    EXPECT_EQ(cell(2, 11).state, CellState::Normal);
+    EXPECT_EQ(panel(1), "6");
+    EXPECT_TRUE(grid()->hasOverlay()) << "the points bubble";
+    QTest::mouseRelease(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseRelease(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_EQ(panel(3), "6");
+    EXPECT_EQ(panel(1), "0") << "the press that ends a double-click selects nothing";
+    EXPECT_FALSE(grid()->hasOverlay());
+    for (int c = 0; c < engine::FieldColumns; ++c)
+        for (int r = 0; r < engine::Rows; ++r) EXPECT_NE(cell(c, r).state, CellState::Selected);
+    EXPECT_TRUE(item("Undo2")->isEnabled());
+}
+
+TEST_F(MainFormTest, RightPressUsesTheCurrentCellAndDragKeepsTheSelection)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+
+    // The left press makes (2, 11) current; the drag moves the current cell, not the selection.
+    QTest::mousePress(grid(), Qt::LeftButton, {}, cellCentre(2, 11));
+    QTest::mouseMove(grid(), cellCentre(0, 11));
+    QTest::mouseRelease(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_EQ(form->game().CurrentCell(), (engine::CellPos{0, 11}));
+    EXPECT_EQ(cell(2, 11).state, CellState::Selected);
+    EXPECT_EQ(cell(0, 11).state, CellState::Normal);
+    EXPECT_EQ(panel(1), "2");
+
+    // A right press over (5, 5) selects the group of the current cell (0, 11).
+    QTest::mousePress(grid(), Qt::RightButton, {}, cellCentre(5, 5));
+    EXPECT_EQ(form->game().CurrentCell(), (engine::CellPos{0, 11}));
+    EXPECT_EQ(cell(0, 11).state, CellState::Selected);
+    EXPECT_EQ(cell(5, 5).state, CellState::Normal);
+    EXPECT_EQ(panel(1), "6");
+}
+
+TEST_F(MainFormTest, KeysMoveTheCurrentCellAndPlayWithoutAMouse)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+    grid()->setFocus();
+    for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_Left);   // stops at the edge
+    EXPECT_EQ(form->game().CurrentCell(), (engine::CellPos{0, 11}));
+    EXPECT_EQ(cell(0, 11).state, CellState::Normal) << "arrow keys select nothing";
+
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(cell(1, 11).state, CellState::Selected);
+    EXPECT_EQ(panel(1), "6");
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(panel(3), "6");
+    EXPECT_EQ(panel(1), "0");
+}
+
+TEST_F(MainFormTest, TheBubbleGoesAtTheTimersTick)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+    auto *timer = form->findChild<QTimer *>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 2000);
+    EXPECT_TRUE(grid()->hasOverlay());
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_FALSE(grid()->hasOverlay());
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(cell(0, 11).state, CellState::Selected) << "the selection outlives the bubble";
+}
+
+TEST_F(MainFormTest, UndoAndRedoTakeTurnsAndFollowTheTotal)
+{
+    open();
+    EXPECT_FALSE(item("Undo2")->isEnabled());
+    EXPECT_FALSE(item("Redo2")->isEnabled());
+    setField(form->game(), ThreeAndPair);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    const engine::Board afterRemoval = form->game().board();
+
+    item("Undo2")->trigger();
+    EXPECT_EQ(panel(3), "0");
+    EXPECT_EQ(cell(0, 11).state, CellState::Selected) << "the removed group comes back selected";
+    EXPECT_FALSE(item("Undo2")->isEnabled());
+    EXPECT_TRUE(item("Redo2")->isEnabled());
+
+    item("Redo2")->trigger();
+    EXPECT_EQ(panel(3), "6");
+    EXPECT_TRUE(form->game().board() == afterRemoval);
+    EXPECT_TRUE(item("Undo2")->isEnabled());
+    EXPECT_FALSE(item("Redo2")->isEnabled());
+
+    // A new game keeps undo available.
+    item("NewGame1")->trigger();
+    EXPECT_TRUE(item("Undo2")->isEnabled());
+    EXPECT_EQ(panel(3), "0");
+}
+
+TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)
+{
+    open();
+    // A group of seven plays "DIP"; one of six does not.
+    const std::vector<std::string> seven = {
+        "34343434343", "43434343434", "34343434343", "43434343434",
+        "34343434343", "43434343434", "34343434343", "43434343434",
+        "34343434343", "43434343434", "00043434343", "00001111113",
+    };
+    setField(form->game(), seven);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_EQ(sounds.played, QStringList{"DIP"});
+    sounds.played.clear();
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(9, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(9, 11));
+    EXPECT_EQ(panel(3), "72");
+    EXPECT_TRUE(sounds.played.isEmpty());
+
+    item("Soundson1")->trigger();
+    EXPECT_FALSE(form->soundsOn());
+    setField(form->game(), seven);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_TRUE(sounds.played.isEmpty());
+}
+
+TEST_F(MainFormTest, AModeChangeRulesTheNextRemovalButNamesAndWidensOnlyAtANewGame)
+{
+    open();
+    EXPECT_EQ(panel(4), "Standard");
+    const int narrow = form->width();
+    item("Shifter1")->trigger();
+    EXPECT_TRUE(item("Shifter1")->isChecked());
+    EXPECT_FALSE(item("Normal1")->isChecked());
+    EXPECT_EQ(form->game().gameMode(), 1);
+    EXPECT_EQ(panel(4), "Standard");
+
+    // Shifter packs every row to the right: the two cells that the pair's columns lose at the
+    // top open a gap that the top row closes by moving right.
+    setField(form->game(), ThreeAndPair);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(2, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(2, 11));
+    EXPECT_EQ(cell(0, 0).state, CellState::Empty);
+    EXPECT_EQ(cell(1, 0).state, CellState::Empty);
+    EXPECT_EQ(cell(2, 0).kind, 3);
+    EXPECT_EQ(cell(3, 0).kind, 4);
+
+    item("AddLast1")->trigger();
+    EXPECT_EQ(form->width(), narrow) << "the width follows at the next new game";
+    item("NewGame1")->trigger();
+    EXPECT_EQ(panel(4), "Add Mega Row");
+    EXPECT_EQ(form->width(), narrow + 29);
+}
+
+TEST_F(MainFormTest, TheEndOfAGameShowsTheResultThenTheHighScores)
+{
+    open();
+    ModalWatcher watcher;
+    QString results, leftover, bonus, total;
+    watcher.inspect = [&](QWidget *w) {
+        if (auto *result = qobject_cast<TResultForm *>(w)) {
+            results = result->Results();
+            leftover = result->Leftover();
+            bonus = result->Bonus();
+            total = result->label6()->text();
+        }
+    };
+    // One pair and a lone symbol: removing the pair ends the game with one symbol left.
+    std::vector<std::string> rows(12, "...........");
+    rows[11] = "00.......1.";
+    setField(form->game(), rows);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+
+    ASSERT_GE(watcher.seen.size(), 2u);
+    EXPECT_EQ(watcher.seen.front().className, "TResultForm");
+    EXPECT_EQ(watcher.seen.back().className, "THighScoreForm");
+    EXPECT_EQ(results, "You ve earned 2 points ");
+    EXPECT_EQ(leftover, "You have left 1 balls ");
+    EXPECT_EQ(bonus, "so you receive a bonus of 1000 points !");
+    EXPECT_EQ(total, "Your total score is: 1002!!");
+    EXPECT_EQ(sounds.played, (QStringList{"GONG", "APPLAUSE"}));
+    EXPECT_EQ(panel(3), "2") << "the bonus never enters the total";
+    EXPECT_EQ(form->game().SymbolsLeft(), 1) << "the finished board stays";
+
+    // Undo after the end lets play go on.
+    item("Undo2")->trigger();
+    EXPECT_EQ(form->game().SymbolsLeft(), 3);
+    EXPECT_TRUE(form->game().AnyMoveLeft());
+}
