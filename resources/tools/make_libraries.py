@@ -13,12 +13,12 @@ from artlib import BLUE, GOLD, GREEN, MAGENTA, RED, YELLOW, ball, emoji, on_grou
 ORANGE, CYAN, PURPLE = (245, 125, 0), (0, 185, 210), (120, 50, 190)
 PINK, BROWN, SILVER, BLACK = (255, 130, 180), (135, 80, 35), (200, 200, 205), (45, 45, 50)
 
-# Big pictures 0 to 4 are what a new player sees: five small creatures of clearly different
-# colour and shape.
+# Big pictures 0 to 4 are what a new player sees: five animals of clearly different colour and
+# shape (red, green, blue, yellow and black, black and white).
 BIG = (
-    ["🐞", "🐸", "🐳", "🐝", "🐙"]
+    ["🐞", "🐸", "🐳", "🐝", "🐼"]
     # animals
-    + list("🐶🐱🐭🐹🐰🦊🐻🐼🐨🐯🦁🐮🐷🐵🐔🐧🐤🦆🦉🐴🐢🐍🦀🐠🐬🐘🦒🐌🦋🦜")
+    + list("🐶🐱🐭🐹🐰🦊🐻🐙🐨🐯🦁🐮🐷🐵🐔🐧🐤🦆🦉🐴🐢🐍🦀🐠🐬🐘🦒🐌🦋🦜")
     # toys
     + list("🧸🪁🎈🪀🎲🧩🚂🚗🚀🥁🎺🎸⛵🤖🎁🚁")
     # everyday things
