@@ -1,10 +1,22 @@
 #include "ProfileText.h"
 
+#include <QStringDecoder>
+
 #include <cstdint>
 
 namespace platform {
 
 namespace {
+
+const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Unlike QString::fromUtf8, keeps a U+FEFF at the start: it may begin a name.
+QString decode(const QByteArray &utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                  QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
 
 int hexDigit(QChar c)
 {
@@ -97,13 +109,18 @@ ProfileText::ProfileText(const QByteArray &bytes)
     qsizetype pos = 0;
     while (pos < bytes.size()) {
         const qsizetype lf = bytes.indexOf('\n', pos);
-        if (lf < 0) {
-            lines_.append(parseLine(bytes.mid(pos), LineEnd::None));
-            break;
-        }
         const bool crlf = lf > pos && bytes[lf - 1] == '\r';
-        const qsizetype length = lf - pos - (crlf ? 1 : 0);
-        lines_.append(parseLine(bytes.mid(pos, length), crlf ? LineEnd::CrLf : LineEnd::Lf));
+        const qsizetype length = lf < 0 ? bytes.size() - pos : lf - pos - (crlf ? 1 : 0);
+        const LineEnd end = lf < 0 ? LineEnd::None : crlf ? LineEnd::CrLf : LineEnd::Lf;
+        const QByteArray text = bytes.mid(pos, length);
+        // Editors that save UTF-8 with a byte order mark put it before the first section.
+        if (pos == 0 && text.startsWith(kUtf8Bom)) {
+            lines_.append(parseLine(text.mid(kUtf8Bom.size()), end));
+            lines_.last().text = text;
+        } else {
+            lines_.append(parseLine(text, end));
+        }
+        if (lf < 0) break;
         pos = lf + 1;
     }
 }
@@ -130,12 +147,12 @@ ProfileText::Line ProfileText::parseLine(const QByteArray &text, LineEnd end)
     const qsizetype close = t.lastIndexOf(']');
     if (t.startsWith('[') && close > 0) {
         line.kind = Kind::Section;
-        line.name = QString::fromUtf8(t.mid(1, close - 1).trimmed());
+        line.name = decode(t.mid(1, close - 1).trimmed());
         return line;
     }
     line.kind = Kind::Key;
     const qsizetype eq = t.indexOf('=');
-    line.name = QString::fromUtf8((eq < 0 ? t : t.left(eq)).trimmed());
+    line.name = decode((eq < 0 ? t : t.left(eq)).trimmed());
     if (eq >= 0) {
         line.hasValue = true;
         line.value = t.mid(eq + 1).trimmed();
@@ -181,7 +198,7 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
     if (spans.empty()) return std::nullopt;
     const std::optional<qsizetype> i = findKey(spans.front(), key);
     if (!i || !lines_[*i].hasValue) return std::nullopt;
-    return QString::fromUtf8(lines_[*i].value);
+    return decode(lines_[*i].value);
 }
 
 QStringList ProfileText::keys(const QString &section) const

@@ -29,5 +29,5 @@ cmake --build "$out" -j "$(nproc)"
 mkdir -p "$out/corpus"
 echo "fuzz: running the profile reader for ${seconds} s"
 "$out/fuzz_profile_reader" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
-  -rss_limit_mb=2048 -dict="$src/profile.dict" -print_final_stats=1 \
+  -rss_limit_mb=2048 -dict="$src/profile.dict" -print_final_stats=1 -artifact_prefix="$out/" \
   "$out/corpus" "$src/seeds"

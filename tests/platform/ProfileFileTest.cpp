@@ -61,6 +61,15 @@ TEST_F(ProfileFileTest, ReadsNamesWithoutRegardToCaseAcrossLineEndsBlanksAndComm
     EXPECT_EQ(ini.readString("", "stray", "d"), "d");
 }
 
+TEST_F(ProfileFileTest, SkipsTheByteOrderMarkOfAnEditorAndKeepsIt)
+{
+    put("\xEF\xBB\xBF[Sounds]\r\nPlay Sounds=0\r\n");
+    ProfileFile ini(path());
+    EXPECT_FALSE(ini.readBool("Sounds", "Play Sounds", true));
+    ini.writeInteger("Sounds", "Play Sounds", 1);
+    EXPECT_EQ(bytes(), "\xEF\xBB\xBF[Sounds]\r\nPlay Sounds=1\r\n");
+}
+
 TEST_F(ProfileFileTest, GivesTheDefaultForEveryKindOfAbsence)
 {
     const ProfileFile missing(path("none.ini"));
@@ -202,6 +211,9 @@ TEST_F(ProfileFileTest, KeepsNonAsciiNamesInUtf8)
     EXPECT_EQ(bytes(), "[high score]\nJ\xc3\xbcrgen_0=5\nZo\xc3\xab_1=4\n");
     EXPECT_EQ(hsl.readKeys("high score"), QStringList({"Jürgen_0", "Zoë_1"}));
     EXPECT_EQ(hsl.readInteger("high score", "JÜRGEN_0", 0), 5);
+    // A name may begin with U+FEFF; only at the very start of the file is it a byte order mark.
+    hsl.writeString(QStringLiteral("\uFEFFodd"), QStringLiteral("\uFEFFkey"), "1");
+    EXPECT_EQ(hsl.readString(QStringLiteral("\uFEFFodd"), QStringLiteral("\uFEFFkey"), ""), "1");
 }
 
 // A name is whatever a player types: no write may make lines the reader takes for more.
