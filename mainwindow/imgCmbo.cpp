@@ -29,6 +29,7 @@ TForm2::TForm2(QWidget *parent)
     // Layout files only know point sizes; the dialog's texts are sized in pixels.
     setFont(pixelFont(QStringLiteral("Berlin Sans FB Demi"), 13));
     ui_->Label1->setFont(pixelFont(QStringLiteral("Berlin Sans FB"), 15));
+    ui_->LV->setColumnWidth(0, 36);
     ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
