@@ -2,6 +2,8 @@
 
 #include "ui_DispersU.h"
 
+#include "FormFonts.h"
+
 #include <QScreen>
 
 ImageDispersion CountImageDispersion(const engine::Board &board)
@@ -27,16 +29,7 @@ Tdispers_form::Tdispers_form(QWidget *parent)
 {
     ui_->setupUi(this);
     setFixedSize(size());
-    // Layout files only know point sizes; the window's texts are sized in pixels.
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    QFont countFont(QStringLiteral("Berlin Sans FB Demi"));
-    countFont.setPixelSize(13);
-    countFont.setBold(true);
-    for (QLabel *label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5,
-                          ui_->Label6})
-        label->setFont(countFont);
+    applyPixelSizes(this);
 }
 
 Tdispers_form::~Tdispers_form() = default;

@@ -3,6 +3,7 @@
 #include "ui_imgCmbo.h"
 
 #include "AppFiles.h"
+#include "FormFonts.h"
 #include "ProfileFile.h"
 #include "Resources.h"
 
@@ -11,24 +12,11 @@
 #include <QPainter>
 #include <QStyle>
 
-namespace {
-
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-}  // namespace
-
 TForm2::TForm2(QWidget *parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TForm2>())
 {
     ui_->setupUi(this);
-    // Layout files only know point sizes; the dialog's texts are sized in pixels.
-    setFont(pixelFont(QStringLiteral("Berlin Sans FB Demi"), 13));
-    ui_->Label1->setFont(pixelFont(QStringLiteral("Berlin Sans FB"), 15));
+    applyPixelSizes(this);
     ui_->LV->setColumnWidth(0, 36);
     ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));

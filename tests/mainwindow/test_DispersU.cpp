@@ -120,6 +120,11 @@ TEST(DispersionWindow, ShowsCountsAndTotal)
     EXPECT_EQ(labelText(form, 3), "0 times");
     EXPECT_EQ(labelText(form, 5), "3 times");
     EXPECT_EQ(labelText(form, 6), "82 total");
+
+    const QFont countFont = form.findChild<QLabel *>("Label6")->font();
+    EXPECT_EQ(countFont.pixelSize(), 13);
+    EXPECT_TRUE(countFont.bold());
+    EXPECT_EQ(form.font().pixelSize(), 11);
 }
 
 TEST(DispersionWindow, PicturesSitUnscaledAtTheTopLeftOfTheirBoxesOnWhite)

@@ -139,6 +139,8 @@ TEST_F(SelectImagesTest, FreshSettingsShowPicturesZeroToFourAndOkWritesThemToThe
         EXPECT_EQ(list(*dialog)->iconSize(), QSize(size, size));
         EXPECT_EQ(box(*dialog, 1)->pixmap().size(), QSize(size, size));
         EXPECT_EQ(shownPictures(*dialog), (std::vector<int>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(dialog->font().pixelSize(), 13);
+        EXPECT_EQ(dialog->findChild<QLabel *>("Label1")->font().pixelSize(), 15);
 
         // Through exec(), as the main window runs it.
         QTimer::singleShot(0, dialog.get(), [&] {
