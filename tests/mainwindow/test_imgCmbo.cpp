@@ -58,7 +58,7 @@ protected:
     std::unique_ptr<TForm2> open(bool big)
     {
         auto dialog = std::make_unique<TForm2>();
-        dialog->setKidSize(big);
+        dialog->setProperty("KidSize", big);   // as a layout or script would set it
         dialog->setBigList(&bigList);
         dialog->setSmallList(&smallList);
         dialog->show();
