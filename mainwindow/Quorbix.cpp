@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -86,6 +87,7 @@ void TForm1::FormCreate()
     boardFont.setBold(true);
     setFont(boardFont);
     ui->MainMenu1->setFont(interfaceFont());
+    for (QMenu *menu : ui->MainMenu1->findChildren<QMenu *>()) menu->setFont(interfaceFont());
     ui->StatusBar1->setFont(interfaceFont());
     setBackgroundRole(QPalette::Button);
 
