@@ -45,8 +45,10 @@ void applyHintSettings()
     tips.setColor(QPalette::ToolTipBase, QColor(255, 255, 34));
     tips.setColor(QPalette::Window, QColor(255, 255, 34));
     QToolTip::setPalette(tips);
-    // The proxy keeps the current style underneath, so a skin installed later can wrap it.
-    QApplication::setStyle(new HintTimingStyle(QApplication::style()));
+    // The proxy keeps the current style underneath, so a skin installed later can wrap it; a
+    // second main window finds it in place.
+    if (!dynamic_cast<HintTimingStyle *>(QApplication::style()))
+        QApplication::setStyle(new HintTimingStyle(QApplication::style()));
 }
 
 void attachMenuPictures(QWidget *root)

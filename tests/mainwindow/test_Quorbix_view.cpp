@@ -6,7 +6,9 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTest>
+#include <QToolTip>
 
 using quorbix::PictureSize;
 
@@ -222,7 +224,9 @@ TEST_F(MainFormTest, TheMenuHasEveryItemWithItsHintPictureAndState)
         QAction *a = item(e.name);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(), QString::fromLatin1(e.caption));
-        if (*e.hint) EXPECT_EQ(a->toolTip(), QString::fromLatin1(e.hint));
+        if (*e.hint) {
+            EXPECT_EQ(a->toolTip(), QString::fromLatin1(e.hint));
+        }
         EXPECT_TRUE(a->statusTip().isEmpty());
         EXPECT_EQ(a->property("ImageIndex").toInt(), e.picture);
         EXPECT_EQ(a->icon().isNull(), e.picture < 0);
@@ -240,6 +244,8 @@ TEST_F(MainFormTest, TheMenuHasEveryItemWithItsHintPictureAndState)
     EXPECT_TRUE(item("Standard1")->isChecked());
     EXPECT_TRUE(item("Normal1")->isChecked()) << "the stored mode 0";
     EXPECT_EQ(form->windowTitle().left(13), "Quorbix from ");
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 34));
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 20);
     EXPECT_EQ(form->font().pixelSize(), 19);
     EXPECT_TRUE(form->font().bold());
 }
