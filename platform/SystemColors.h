@@ -17,6 +17,9 @@ enum class SysColor : int {
     Highlight = 13,
     BtnFace = 15,
     BtnShadow = 16,
+    BtnHighlight = 20,
+    DkShadow3D = 21,
+    Light3D = 22,
 };
 
 constexpr ColorValue SystemColorFlag = 0xFF000000u;
@@ -30,6 +33,9 @@ inline constexpr ColorValue clBtnFace = systemColor(SysColor::BtnFace);
 inline constexpr ColorValue clHighlight = systemColor(SysColor::Highlight);
 inline constexpr ColorValue clBtnShadow = systemColor(SysColor::BtnShadow);
 inline constexpr ColorValue clInactiveCaption = systemColor(SysColor::InactiveCaption);
+inline constexpr ColorValue clBtnHighlight = systemColor(SysColor::BtnHighlight);
+inline constexpr ColorValue cl3DDkShadow = systemColor(SysColor::DkShadow3D);
+inline constexpr ColorValue cl3DLight = systemColor(SysColor::Light3D);
 inline constexpr ColorValue clNavy = 0x00800000u;
 inline constexpr ColorValue clBlue = 0x00FF0000u;
 inline constexpr ColorValue clWhite = 0x00FFFFFFu;

@@ -1,0 +1,220 @@
+#include "ControlSubClass.h"
+
+#include "MenuSkin.h"
+#include "SkinKinds.h"
+
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace menuskin {
+
+namespace {
+
+const char *const HookProperty = "MenuSkinHook";
+
+bool isListControl(const QWidget *w)
+{
+    const auto kind = controlKindOf(w);
+    return kind == TSkinControl::scListBox || kind == TSkinControl::scListView;
+}
+
+}  // namespace
+
+ControlSubClass::ControlSubClass(QWidget *control, TMenuSkin *skin)
+    : QObject(skin), control_(control), skin_(skin)
+{
+    if (!control || hookOf(control)) {
+        control_ = nullptr;
+        return;
+    }
+    control->setProperty(HookProperty, QVariant::fromValue(static_cast<QObject *>(this)));
+    if (const auto *edit = qobject_cast<QLineEdit *>(control)) {
+        state_.savedFramed = edit->hasFrame();
+    } else if (const auto *area = qobject_cast<QAbstractScrollArea *>(control)) {
+        state_.savedFramed = area->frameShape() != QFrame::NoFrame;
+    }
+    control->installEventFilter(this);
+    connect(control, &QObject::destroyed, this, &QObject::deleteLater);
+}
+
+ControlSubClass::~ControlSubClass()
+{
+    if (control_) unhook();
+}
+
+ControlSubClass *ControlSubClass::hookOf(const QWidget *control)
+{
+    return qobject_cast<ControlSubClass *>(control->property(HookProperty).value<QObject *>());
+}
+
+void ControlSubClass::handOverTo(ControlSubClass &successor)
+{
+    QWidget *control = control_;
+    if (!control) return;
+    control->removeEventFilter(this);
+    disconnect(control, nullptr, this, nullptr);
+    successor.control_ = control;
+    successor.state_ = state_;
+    successor.spaceSeen_ = spaceSeen_;
+    successor.savedFrameShape_ = savedFrameShape_;
+    successor.savedLineWidth_ = savedLineWidth_;
+    control->setProperty(HookProperty, QVariant::fromValue(static_cast<QObject *>(&successor)));
+    control->installEventFilter(&successor);
+    connect(control, &QObject::destroyed, &successor, &QObject::deleteLater);
+    control_ = nullptr;
+}
+
+void ControlSubClass::unhook()
+{
+    QWidget *control = control_;
+    if (!control) return;
+    control->removeEventFilter(this);
+    disconnect(control, nullptr, this, nullptr);
+    control->setProperty(HookProperty, QVariant());
+    restoreFrame();
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) edit->setFrame(state_.savedFramed);
+    control_ = nullptr;
+    control->update();
+}
+
+void ControlSubClass::switchOffFrame()
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control_.data())) {
+        if (edit->hasFrame()) edit->setFrame(false);
+    } else if (auto *area = qobject_cast<QAbstractScrollArea *>(control_.data())) {
+        // A sunken 3-D border becomes a 1-px line that the skin colours.
+        if (savedFrameShape_ < 0 && area->frameShape() != QFrame::NoFrame) {
+            savedFrameShape_ = area->frameStyle();
+            savedLineWidth_ = area->lineWidth();
+            area->setFrameStyle(QFrame::Box | QFrame::Plain);
+            area->setLineWidth(1);
+        }
+    }
+}
+
+void ControlSubClass::restoreFrame()
+{
+    auto *area = qobject_cast<QAbstractScrollArea *>(control_.data());
+    if (!area || savedFrameShape_ < 0) return;
+    area->setFrameStyle(savedFrameShape_);
+    area->setLineWidth(savedLineWidth_);
+    savedFrameShape_ = -1;
+}
+
+bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
+{
+    QWidget *control = control_;
+    if (watched != control || !control) return false;
+    const QEvent::Type type = event->type();
+    const bool speedButton = isSpeedButton(control);
+
+    // The control handles the event first; a speed button's own painting is left out.
+    // Whether it used the event travels in the event's accepted flag, so the filter always
+    // reports the event as delivered.
+    if (!(type == QEvent::Paint && speedButton)) static_cast<QObject *>(control)->event(event);
+
+    if (!skin_->Active()) {
+        // The skin was switched off: the control gets its own look back at its next event.
+        unhook();
+        deleteLater();
+        return true;
+    }
+
+    switch (type) {
+    case QEvent::FocusIn:
+        state_.hot = true;
+        control->update();
+        break;
+    case QEvent::FocusOut:
+        state_.hot = false;
+        control->update();
+        break;
+    case QEvent::Paint:
+        paint();
+        break;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+            state_.spaceDown = true;
+            if (!spaceSeen_) control->update();
+            spaceSeen_ = true;
+        }
+        break;
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
+            state_.spaceDown = false;
+            spaceSeen_ = false;
+            control->update();
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // A double click is a second press.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            state_.buttonDown = true;
+            control->update();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            state_.buttonDown = false;
+            control->update();
+        }
+        break;
+    case QEvent::EnabledChange:
+        if (!control->isEnabled()) state_.hot = false;
+        control->update();
+        break;
+    case QEvent::Enter:
+        if (control->isEnabled()) {
+            state_.hot = true;
+            control->update();
+        }
+        break;
+    case QEvent::Leave:
+        if (control->isEnabled()) {
+            state_.hot = false;
+            control->update();
+        }
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+        control->update();
+        break;
+    default: break;
+    }
+    return true;
+}
+
+void ControlSubClass::paint()
+{
+    QWidget *control = control_;
+    state_.focused = control->hasFocus();
+    const SkinLook &look = skin_->lookFor(control->depth());
+    const auto kind = controlKindOf(control);
+    if (!kind) return;
+    if (*kind == TSkinControl::scEdit || isListControl(control)) switchOffFrame();
+    QPainter p(control);
+    switch (*kind) {
+    case TSkinControl::scCombo: PaintCombo(p, *static_cast<QComboBox *>(control), state_, look); break;
+    case TSkinControl::scEdit: PaintEdit(p, *static_cast<QLineEdit *>(control), state_, look); break;
+    case TSkinControl::scBitBtn: PaintBitButton(p, *static_cast<QAbstractButton *>(control), state_, look); break;
+    case TSkinControl::scButton: PaintButton(p, *static_cast<QAbstractButton *>(control), state_, look); break;
+    case TSkinControl::scSpeedButton:
+        if (control->isVisible()) PaintSpeedButton(p, *static_cast<QAbstractButton *>(control), state_, look);
+        break;
+    case TSkinControl::scPanel: PaintPanel(p, *static_cast<QFrame *>(control)); break;
+    case TSkinControl::scListBox:
+    case TSkinControl::scListView: PaintListBorder(p, *control, state_, look); break;
+    default: break;
+    }
+}
+
+}  // namespace menuskin

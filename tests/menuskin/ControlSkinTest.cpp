@@ -1,0 +1,249 @@
+// The control skin on windows opened after the skinned main window: which controls are
+// hooked, and what the hooked buttons, panels, lists and tool bars look like.
+
+#include "ControlSubClass.h"
+#include "MenuSkin.h"
+#include "MenuSkinManager.h"
+#include "SkinTestSupport.h"
+#include "ToolBarSkin.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace menuskin;
+using namespace platform;
+using namespace skintest;
+
+namespace {
+
+const QColor DialogColour(90, 140, 190);
+
+class ControlSkinTest : public FixedPaletteTest {
+protected:
+    void SetUp() override
+    {
+        FixedPaletteTest::SetUp();
+        main = std::make_unique<QMainWindow>();
+        skin = new TMenuSkin(main.get());
+        skin->setActive(true);
+        skin->Loaded();
+        main->show();
+    }
+    void TearDown() override
+    {
+        dialog.reset();
+        main.reset();
+        FixedPaletteTest::TearDown();
+    }
+
+    // A dialog in a colour of its own, shown and skinned on the next turn of the event loop.
+    QDialog *openDialog(int tag = 0)
+    {
+        dialog = std::make_unique<QDialog>();
+        dialog->setProperty("Tag", tag);
+        QPalette p = dialog->palette();
+        p.setColor(QPalette::Window, DialogColour);
+        dialog->setPalette(p);
+        dialog->resize(300, 200);
+        return dialog.get();
+    }
+    void showAndSettle()
+    {
+        dialog->show();
+        QCoreApplication::processEvents();
+    }
+    const SkinPalette &pal() { return skin->lookFor(32).palette; }
+
+    std::unique_ptr<QMainWindow> main;
+    std::unique_ptr<QDialog> dialog;
+    TMenuSkin *skin = nullptr;
+};
+
+QImage shot(QWidget *w) { return w->grab().toImage(); }
+
+}  // namespace
+
+TEST_F(ControlSkinTest, WindowsOpenedLaterAreHookedOnTheNextTurnUnlessTag999)
+{
+    QDialog *d = openDialog();
+    auto *ok = new QPushButton("OK", d);
+    auto *leftAloneButton = new QPushButton("Cancel", d);
+    leftAloneButton->setProperty("Tag", 999);
+    d->show();
+    EXPECT_EQ(ControlSubClass::hookOf(ok), nullptr);  // not before the next turn
+    QCoreApplication::processEvents();
+    EXPECT_NE(ControlSubClass::hookOf(ok), nullptr);
+    EXPECT_EQ(ControlSubClass::hookOf(leftAloneButton), nullptr);
+    EXPECT_TRUE(TMenuSkinManager::instance()->SkinnedForms().contains(d));
+
+    QDialog *other = openDialog(999);
+    auto *ignored = new QPushButton("OK", other);
+    showAndSettle();
+    EXPECT_EQ(ControlSubClass::hookOf(ignored), nullptr);
+}
+
+TEST_F(ControlSkinTest, BitButtonIsRoundedWithEdgeAndTagVariants)
+{
+    QDialog *d = openDialog();
+    auto *plain = new QPushButton("OK", d);
+    plain->setGeometry(10, 10, 75, 25);
+    auto *parentColoured = new QPushButton("OK", d);
+    parentColoured->setGeometry(10, 50, 75, 25);
+    parentColoured->setProperty("Tag", 1000);
+    auto *frameless = new QPushButton("OK", d);
+    frameless->setGeometry(10, 90, 75, 25);
+    frameless->setProperty("Tag", 1001);
+    // Focus would light a button up (focus counts as hot); these show their resting look.
+    for (QPushButton *b : {plain, parentColoured, frameless}) b->setFocusPolicy(Qt::NoFocus);
+    showAndSettle();
+
+    const ColorValue parent = fromQColor(DialogColour);
+    QImage image = shot(plain);
+    EXPECT_EQ(at(image, 0, 0), parent);  // the rounded corner shows the parent
+    EXPECT_EQ(at(image, 5, 5), pal().IconColumnFace);
+    EXPECT_EQ(at(image, 10, 0), Lighten(clBtnShadow, 30));
+    EXPECT_EQ(at(image, 10, 24), Darken(clBtnShadow, 50));  // the raised bottom edge
+    EXPECT_EQ(at(image, 74, 10), Darken(clBtnShadow, 50));
+
+    image = shot(parentColoured);
+    EXPECT_EQ(at(image, 5, 5), Lighten(parent, 16));
+
+    // 1001 has all bits of 1000: parent face, and the frame takes the face's colour.
+    image = shot(frameless);
+    EXPECT_EQ(at(image, 5, 5), Lighten(parent, 16));
+    EXPECT_EQ(at(image, 10, 0), Lighten(Lighten(parent, 16), 30));
+    EXPECT_EQ(at(image, 10, 24), Lighten(Lighten(parent, 16), 30));
+}
+
+TEST_F(ControlSkinTest, SpaceHeldPressesTheButtonOnceAndHotFaceLightens)
+{
+    QDialog *d = openDialog();
+    auto *ok = new QPushButton("OK", d);
+    ok->setGeometry(10, 10, 75, 25);
+    showAndSettle();
+    ControlSubClass *hook = ControlSubClass::hookOf(ok);
+    ASSERT_NE(hook, nullptr);
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QCoreApplication::sendEvent(ok, &press);
+    EXPECT_TRUE(hook->state().spaceDown);
+    QImage image = shot(ok);
+    // Pressed: the dark edge runs along the top and left, the face is the hot one.
+    EXPECT_EQ(at(image, 10, 0), Darken(Lighten(pal().SelectFrame, 60), 50));
+    EXPECT_EQ(at(image, 5, 5), Lighten(clBtnFace, 40));
+
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QCoreApplication::sendEvent(ok, &repeat);
+    EXPECT_TRUE(hook->state().spaceDown);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
+    QCoreApplication::sendEvent(ok, &release);
+    EXPECT_FALSE(hook->state().spaceDown);
+}
+
+TEST_F(ControlSkinTest, FlatSpeedButtonShowsOnlyItsCaptionAtRestAndTintsWhenHot)
+{
+    QDialog *d = openDialog();
+    auto *speed = new QToolButton(d);
+    speed->setText("OK");
+    speed->setAutoRaise(true);
+    speed->setGeometry(10, 10, 95, 24);
+    showAndSettle();
+    ASSERT_NE(ControlSubClass::hookOf(speed), nullptr);
+
+    QImage image = d->grab(speed->geometry()).toImage();
+    EXPECT_EQ(at(image, 0, 0), fromQColor(DialogColour));
+    EXPECT_EQ(at(image, 3, 3), fromQColor(DialogColour));
+
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(speed, &enter);
+    ASSERT_TRUE(ControlSubClass::hookOf(speed)->state().hot);
+}
+
+TEST_F(ControlSkinTest, PanelBevelsComeFromThePanelsOwnColour)
+{
+    QDialog *d = openDialog();
+    auto *sunken = new QFrame(d);
+    sunken->setGeometry(10, 10, 40, 40);
+    sunken->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *raised = new QFrame(d);
+    raised->setGeometry(60, 10, 40, 40);
+    raised->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto *line = new QFrame(d);
+    line->setFrameShape(QFrame::HLine);
+    showAndSettle();
+    EXPECT_EQ(ControlSubClass::hookOf(line), nullptr);
+
+    const ColorValue colour = fromQColor(DialogColour);
+    QImage image = shot(sunken);
+    EXPECT_EQ(at(image, 0, 10), Darken(colour, 60));
+    EXPECT_EQ(at(image, 10, 0), Darken(colour, 60));
+    EXPECT_EQ(at(image, 39, 10), Lighten(colour, 60));
+    EXPECT_EQ(at(image, 10, 39), Lighten(colour, 60));
+    image = shot(raised);
+    EXPECT_EQ(at(image, 0, 10), Lighten(colour, 60));
+    EXPECT_EQ(at(image, 39, 10), Darken(colour, 60));
+}
+
+TEST_F(ControlSkinTest, ListViewGetsAThinBorderThatLightsWithFocus)
+{
+    QDialog *d = openDialog();
+    auto *list = new QTreeWidget(d);
+    list->setGeometry(10, 10, 120, 80);
+    list->setFocusPolicy(Qt::NoFocus);
+    showAndSettle();
+    QImage image = shot(list);
+    EXPECT_EQ(list->frameShape(), QFrame::Box);
+    EXPECT_EQ(at(image, 0, 40), Darken(fromQColor(DialogColour), 60));
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(list, &focus);
+    image = shot(list);
+    EXPECT_EQ(at(image, 0, 40), Lighten(pal().SelectFrame, 60));
+}
+
+TEST_F(ControlSkinTest, SwitchingTheSkinOffUnhooksEachControlAtItsNextEvent)
+{
+    QDialog *d = openDialog();
+    auto *list = new QTreeWidget(d);
+    const int frame = list->frameStyle();
+    showAndSettle();
+    ASSERT_NE(ControlSubClass::hookOf(list), nullptr);
+    list->grab();
+    skin->setActive(false);
+    EXPECT_NE(ControlSubClass::hookOf(list), nullptr);
+    list->grab();
+    EXPECT_EQ(ControlSubClass::hookOf(list), nullptr);
+    EXPECT_EQ(list->frameStyle(), frame);
+}
+
+TEST_F(ControlSkinTest, ToolBarButtonsAreDrawnFlatAndTaggedSeparatorsGetALine)
+{
+    QDialog *d = openDialog();
+    auto *bar = new QToolBar(d);
+    bar->setGeometry(0, 0, 200, 30);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction *back = bar->addAction("Back");
+    QAction *separator = bar->addSeparator();
+    separator->setProperty("Tag", 1);
+    back->setCheckable(true);
+    back->setChecked(true);
+    showAndSettle();
+    auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(back));
+    ASSERT_NE(button, nullptr);
+    QImage image = shot(button);
+    const ColorValue barColour = fromQColor(bar->palette().color(bar->backgroundRole()));
+    EXPECT_EQ(at(image, 3, 0), Lighten(barColour, 16));
+    EXPECT_EQ(at(image, 0, 5), pal().SelectFrame);  // checked: framed
+    EXPECT_EQ(at(image, 3, 5), pal().CheckFace);
+
+    const QRect sep = bar->actionGeometry(separator);
+    image = shot(bar);
+    EXPECT_EQ(at(image, sep.left() + sep.width() / 2, sep.top() + 5), Darken(barColour, 30));
+}

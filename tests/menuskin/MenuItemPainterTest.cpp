@@ -1,0 +1,362 @@
+// Measuring and drawing single menu items into an image, checked pixel by pixel.
+
+#include "ItemPicture.h"
+#include "ItemText.h"
+#include "MenuItemPainter.h"
+#include "SkinTestSupport.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace menuskin;
+using namespace platform;
+using namespace skintest;
+
+namespace {
+
+const QColor PictureColour(200, 40, 60);
+
+class MenuItemTest : public FixedPaletteTest {
+protected:
+    void SetUp() override
+    {
+        FixedPaletteTest::SetUp();
+        look.colors.FontColor = clNavy;
+        look.font = QFont(QStringLiteral("Liberation Sans"));
+        look.font.setPixelSize(11);
+        look.palette = ComputePalette(look.colors, true);
+    }
+
+    // Draws the item at (10, 5) in a 160 x 40 image of a loud colour.
+    QImage draw(const MenuItemInfo &item, bool selected = false, bool hot = false, int width = 120, int height = 23)
+    {
+        QImage image(160, 40, QImage::Format_RGB32);
+        image.fill(QColor(0, 255, 0));
+        QPainter p(&image);
+        p.setClipRect(rect(width, height));
+        DrawMenuItem(p, rect(width, height), item, look, selected, hot);
+        return image;
+    }
+    static QRect rect(int width = 120, int height = 23) { return QRect(10, 5, width, height); }
+
+    const SkinPalette &pal() const { return look.palette; }
+
+    SkinLook look;
+};
+
+MenuItemInfo popup(const QString &caption)
+{
+    MenuItemInfo item;
+    item.caption = caption;
+    return item;
+}
+
+}  // namespace
+
+TEST_F(MenuItemTest, MeasuresItemsAsTheirParts)
+{
+    const QFontMetrics fm(look.font);
+    const int textHeight = fm.height();
+    const int expectedHeight = textHeight + static_cast<int>(std::nearbyint(0.75 * textHeight));
+
+    const QSize plain = MeasureMenuItem(popup("Exit"), look, QSize(0, 0));
+    EXPECT_EQ(plain.width(), fm.horizontalAdvance("Exit") + 5 + 24);  // at least the icon column
+    EXPECT_EQ(plain.height(), expectedHeight);
+    // A 16-px picture needs 22 px at least.
+    MenuItemInfo withPicture = popup("Exit");
+    withPicture.picture = solidPicture(16, PictureColour);
+    EXPECT_EQ(MeasureMenuItem(withPicture, look, QSize()).height(), std::max(expectedHeight, 22));
+
+    MenuItemInfo withSub = popup("Exit");
+    withSub.hasSubItems = true;
+    EXPECT_EQ(MeasureMenuItem(withSub, look, QSize()).width(), plain.width() + 6);
+
+    // One "&" less than the full text.
+    EXPECT_EQ(MeasureMenuItem(popup("E&xit"), look, QSize()).width(),
+              fm.horizontalAdvance("E&xit") + 5 + 24 - fm.horizontalAdvance('&'));
+
+    MenuItemInfo withShortcut = popup("Exit");
+    withShortcut.shortcut = " Ctrl+Q ";
+    EXPECT_EQ(MeasureMenuItem(withShortcut, look, QSize()).width(),
+              fm.horizontalAdvance("ExitCtrl+QWWW") + 5 + 24);
+
+    // A proposal larger than the item wins.
+    EXPECT_EQ(MeasureMenuItem(popup("Exit"), look, QSize(300, 40)), QSize(300, 40));
+}
+
+TEST_F(MenuItemTest, SeparatorIsFourHighWhateverProposed)
+{
+    MenuItemInfo separator;
+    separator.separator = true;
+    separator.caption = "-";
+    EXPECT_EQ(MeasureMenuItem(separator, look, QSize(2, 40)), QSize(29, 4));
+}
+
+TEST_F(MenuItemTest, BarItemWithPictureOnlyIsPictureWidthPlusFive)
+{
+    MenuItemInfo undo;
+    undo.barItem = true;
+    undo.picture = solidPicture(16, PictureColour);
+    EXPECT_EQ(MeasureMenuItem(undo, look, QSize(16, 16)).width(), 21);
+    // A bar item is not widened to the icon column.
+    MenuItemInfo game;
+    game.barItem = true;
+    game.caption = "Game";
+    EXPECT_EQ(MeasureMenuItem(game, look, QSize()).width(), QFontMetrics(look.font).horizontalAdvance("Game") + 5);
+}
+
+TEST_F(MenuItemTest, GradientRisesSteeplyAcrossTheIconColumnThenSlowly)
+{
+    look.Gradient = true;
+    const QImage image = draw(popup("New Game"));
+    const int left = rect().left();
+    const ColorValue base = pal().IconColumnFace;
+    EXPECT_EQ(at(image, left, 20), Lighten(base, 1));
+    EXPECT_EQ(at(image, left + 1, 20), Lighten(base, 4));
+    EXPECT_EQ(at(image, left + 28, 20), Lighten(base, 85));
+    EXPECT_EQ(at(image, left + 29, 0 + 20), Lighten(base, 86));
+    EXPECT_EQ(at(image, left + 39, 6), Lighten(base, 96));
+    EXPECT_EQ(at(image, left + 110, 6), Lighten(base, 96));
+    // Nothing is drawn outside the item.
+    EXPECT_EQ(at(image, left - 1, 20), rgbValue(0, 255, 0));
+}
+
+TEST_F(MenuItemTest, WithoutGradientTheIconColumnIsFlat)
+{
+    const QImage image = draw(popup("New Game"));
+    EXPECT_EQ(at(image, rect().left() + 23, 6), pal().IconColumnFace);
+    EXPECT_EQ(at(image, rect().left() + 24, 6), pal().MenuFace);
+}
+
+TEST_F(MenuItemTest, SelectedItemIsFramedOneBelowTheTop)
+{
+    const QImage image = draw(popup("New Game"), true);
+    const QRect r = rect();
+    EXPECT_EQ(at(image, r.left() + 50, r.top()), pal().MenuFace);
+    EXPECT_EQ(at(image, r.left() + 50, r.top() + 1), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.left(), r.top() + 10), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.right(), r.top() + 10), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.left() + 50, r.bottom()), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.left() + 2, r.top() + 2), pal().SelectFace);
+
+    MenuItemInfo disabled = popup("Undo");
+    disabled.enabled = false;
+    const QImage plain = draw(disabled, true);
+    EXPECT_EQ(at(plain, r.left() + 50, r.top() + 1), pal().MenuFace);
+}
+
+TEST_F(MenuItemTest, CheckedItemWithoutPictureShowsBoxAndTick)
+{
+    MenuItemInfo sounds = popup("Sounds");
+    sounds.checked = true;
+    const QImage image = draw(sounds);
+    // A 10 x 10 box centred in the 24-px column of the 24-px high work area.
+    const int L = rect().left() + 7;
+    const int T = rect().top() + 7;
+    EXPECT_EQ(at(image, L, T), pal().CheckFrame);
+    EXPECT_EQ(at(image, L + 9, T + 9), pal().CheckFrame);
+    EXPECT_EQ(at(image, L + 1, T + 5), clBlack);  // the short stroke
+    EXPECT_EQ(at(image, L + 11, T), clBlack);  // the long stroke leaves the box
+    EXPECT_NE(at(image, L + 12, T - 1), clBlack);  // up to its end point, not including it
+    EXPECT_EQ(at(image, L + 7, T + 2), pal().CheckFace);
+}
+
+TEST_F(MenuItemTest, CheckedRadioItemShowsRingWithDot)
+{
+    MenuItemInfo standard = popup("Standard");
+    standard.radioItem = true;
+    standard.checked = true;
+    const QImage image = draw(standard);
+    const int L = rect().left() + 7;
+    const int T = rect().top() + 7;
+    EXPECT_EQ(at(image, L + 5, T), pal().SelectFrame);       // top of the ring
+    EXPECT_EQ(at(image, L + 5, T + 1), pal().CheckFace);     // between ring and dot
+    EXPECT_EQ(at(image, L + 5, T + 5), pal().SelectFrame);   // the dot
+    EXPECT_EQ(at(image, L, T), pal().IconColumnFace);        // corners stay free
+
+    standard.checked = false;
+    const QImage unchecked = draw(standard);
+    EXPECT_EQ(at(unchecked, L + 5, T + 5), pal().IconColumnFace);
+}
+
+TEST_F(MenuItemTest, CheckedItemWithPictureFramesThePicture)
+{
+    MenuItemInfo item = popup("Standard");
+    item.radioItem = true;
+    item.checked = true;
+    item.picture = solidPicture(16, PictureColour);
+    const QImage image = draw(item);
+    // The mark rectangle is the icon column less 1, 2, 3 and 2; the rounded box has no corner pixel.
+    const QRect r = rect();
+    EXPECT_EQ(at(image, r.left() + 10, r.top() + 2), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.left() + 1, r.top() + 2), pal().IconColumnFace);
+    EXPECT_EQ(at(image, r.left() + 1, r.top() + 10), pal().SelectFrame);
+    // A checked picture is not dimmed.
+    EXPECT_EQ(at(image, r.left() + 3 + 5, r.top() + 3 + 5), fromQColor(PictureColour));
+}
+
+TEST_F(MenuItemTest, PicturesAreDimmedAtRestLiftedWhenSelectedAndGreyWhenDisabled)
+{
+    MenuItemInfo item = popup("New Game");
+    item.picture = solidPicture(16, PictureColour);
+    const QRect r = rect();
+    const ColorValue colour = fromQColor(PictureColour);
+
+    const QImage resting = draw(item);
+    EXPECT_EQ(at(resting, r.left() + 3 + 8, r.top() + 3 + 8), Lighten(colour, 30));
+    EXPECT_EQ(at(resting, r.left() + 3, r.top() + 3), Lighten(clBlack, 30));
+
+    const QImage selected = draw(item, true);
+    EXPECT_EQ(at(selected, r.left() + 2 + 8, r.top() + 2 + 8), colour);
+    EXPECT_EQ(at(selected, r.left() + 2, r.top() + 2), clBlack);
+    // The shadow shows 2 px right of and below the lifted picture.
+    EXPECT_EQ(at(selected, r.left() + 19, r.top() + 10), Darken(pal().SelectFace, 50));
+    EXPECT_EQ(at(selected, r.left() + 10, r.top() + 19), Darken(pal().SelectFace, 50));
+
+    item.enabled = false;
+    const QImage disabled = draw(item);
+    EXPECT_EQ(at(disabled, r.left() + 3 + 8, r.top() + 3 + 8), Lighten(GrayOf(colour, 10), 40));
+
+    look.IsTrueColor = false;
+    item.enabled = true;
+    const QImage fewColours = draw(item);
+    EXPECT_EQ(at(fewColours, r.left() + 3 + 8, r.top() + 3 + 8), colour);
+}
+
+TEST_F(MenuItemTest, SeparatorStartsRightOfTheIconColumn)
+{
+    MenuItemInfo separator;
+    separator.separator = true;
+    look.Gradient = true;
+    const QImage image = draw(separator, false, false, 120, 4);
+    const QRect r(10, 5, 120, 4);
+    EXPECT_EQ(at(image, r.left() + 31, r.top() + 2), pal().SeparatorLine);
+    EXPECT_EQ(at(image, r.right(), r.top() + 2), pal().SeparatorLine);
+    EXPECT_NE(at(image, r.left() + 30, r.top() + 2), pal().SeparatorLine);
+    EXPECT_NE(at(image, r.left() + 40, r.top() + 1), pal().SeparatorLine);
+    EXPECT_NE(at(image, r.left() + 40, r.top() + 3), pal().SeparatorLine);
+}
+
+namespace {
+
+// The columns of the item's rectangle that hold text ink (the font's navy).
+std::pair<int, int> inkColumns(const QImage &image, const QRect &r, int fromX)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = fromX; x <= r.right(); ++x)
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const QColor c(image.pixel(x, y));
+            if (c.blue() > 60 && c.red() < 60 && c.green() < 60) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        }
+    return {first, last};
+}
+
+}  // namespace
+
+TEST_F(MenuItemTest, CaptionStartsAfterTheColumnAndShortcutEndsTenBeforeTheEdge)
+{
+    MenuItemInfo item = popup("Exit");
+    item.shortcut = "Ctrl+Q";
+    const QImage image = draw(item, false, false, 150);
+    const QRect r = rect(150);
+    const auto [first, last] = inkColumns(image, r, r.left());
+    // Caption at column + 3, after one leading space.
+    EXPECT_GE(first, r.left() + 24 + 3 + QFontMetrics(look.font).horizontalAdvance(' '));
+    EXPECT_LE(first, r.left() + 24 + 3 + QFontMetrics(look.font).horizontalAdvance(' ') + 2);
+    // The shortcut, followed by a space, ends 10 px before the right edge.
+    const int spaceWidth = QFontMetrics(look.font).horizontalAdvance(' ');
+    EXPECT_LE(last, r.right() - 10 - spaceWidth);
+    EXPECT_GE(last, r.right() - 10 - spaceWidth - 3);
+}
+
+TEST_F(MenuItemTest, BarSelectionIsOpenBelowWithAGradedShadow)
+{
+    MenuItemInfo game;
+    game.barItem = true;
+    game.caption = "Game";
+    const QImage image = draw(game, true, false, 50, 20);
+    const QRect r(10, 5, 50, 20);
+    const int Rt = r.right() + 1;
+    const int B = r.bottom() + 1;
+    const ColorValue S = pal().BarFace;
+    EXPECT_EQ(at(image, r.left(), r.top()), pal().SelectFrame);
+    EXPECT_EQ(at(image, Rt - 8, r.top() + 10), pal().SelectFrame);
+    EXPECT_EQ(at(image, r.left() + 20, B - 1), pal().SelectFace);  // open at the bottom
+    EXPECT_EQ(at(image, Rt - 1, B - 1), Darken(S, 10));
+    EXPECT_EQ(at(image, Rt - 3, B - 1), Darken(S, 30));
+    EXPECT_EQ(at(image, Rt - 4, B - 1), Darken(S, 60));
+    EXPECT_EQ(at(image, Rt - 7, B - 1), Darken(S, 100));
+    EXPECT_EQ(at(image, Rt - 1, r.top() + 1), S);  // the rounded top of the shadow
+    EXPECT_EQ(at(image, Rt - 6, r.top() + 5), Darken(S, 40));
+
+    look.IsTrueColor = false;
+    const QImage simple = draw(game, true, false, 50, 20);
+    EXPECT_EQ(at(simple, Rt - 3, r.top() + 10), pal().SelectFrame);
+    EXPECT_EQ(at(simple, Rt - 1, r.top() + 10), Darken(clBtnFace, 70));
+    EXPECT_EQ(at(simple, Rt - 1, r.top()), colorToRgb(clBtnFace));
+}
+
+TEST_F(MenuItemTest, HotBarItemBoxLeavesSevenPixelsAndLiftsThePicture)
+{
+    MenuItemInfo undo;
+    undo.barItem = true;
+    undo.picture = solidPicture(16, PictureColour);
+    const QRect r(10, 5, 21, 20);
+    const ColorValue colour = fromQColor(PictureColour);
+
+    const QImage resting = draw(undo, false, false, 21, 20);
+    EXPECT_EQ(at(resting, r.left() + 1, r.top() + 3), Lighten(clBlack, 30));
+    EXPECT_EQ(at(resting, r.left() + 1 + 8, r.top() + 3 + 8), Lighten(colour, 30));
+
+    const QImage hot = draw(undo, false, true, 21, 20);
+    EXPECT_EQ(at(hot, r.left(), r.top() + 1), clBlack);  // lifted to (0, 1), not dimmed
+    EXPECT_EQ(at(hot, r.left() + 8, r.top() + 8), colour);
+    EXPECT_EQ(at(hot, r.right() - 7, r.top()), pal().SelectFrame);
+    EXPECT_EQ(at(hot, r.right() - 6, r.top()), pal().BarFace);
+
+    undo.enabled = false;
+    const QImage disabled = draw(undo, false, true, 21, 20);
+    EXPECT_EQ(at(disabled, r.right() - 7, r.top()), pal().BarFace);
+}
+
+TEST_F(MenuItemTest, TextColourOnFaceFollowsTheFaceBrightness)
+{
+    EXPECT_EQ(TextColorOnFace(look, rgbValue(200, 100, 200)), clNavy);
+    EXPECT_EQ(TextColorOnFace(look, rgbValue(10, 210, 10)), clNavy);
+    EXPECT_EQ(TextColorOnFace(look, rgbValue(10, 100, 10)), Lighten(rgbValue(10, 100, 10), 90));
+}
+
+TEST(PictureEffectsTest, DimAndGreyMapEveryPixelAndKeepTheMask)
+{
+    QImage picture(3, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgba(100, 100, 100, 255));
+    picture.setPixel(1, 0, qRgba(100, 100, 100, 255));
+    picture.setPixel(2, 0, qRgba(0, 0, 0, 0));
+    DimBitmap(picture, 150);
+    EXPECT_EQ(picture.pixel(0, 0), qRgba(255, 255, 255, 255));
+    EXPECT_EQ(picture.pixel(1, 0), qRgba(255, 255, 255, 255));
+    EXPECT_EQ(qAlpha(picture.pixel(2, 0)), 0);
+
+    picture.setPixel(0, 0, qRgba(30, 60, 90, 255));
+    GrayBitmap(picture, 10);
+    EXPECT_EQ(picture.pixel(0, 0), qRgba(70, 70, 70, 255));
+    EXPECT_EQ(picture.pixel(1, 0), qRgba(240, 240, 240, 255));
+}
+
+TEST(PictureEffectsTest, ShadowCoversOnlyTheVisiblePixels)
+{
+    QImage picture(2, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgba(1, 2, 3, 255));
+    picture.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    QImage canvas(4, 4, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter p(&canvas);
+    DrawPictureShadow(picture, p, 1, 2, rgbValue(9, 8, 7));
+    p.end();
+    EXPECT_EQ(at(canvas, 1, 2), rgbValue(9, 8, 7));
+    EXPECT_EQ(at(canvas, 2, 2), clWhite);
+}
