@@ -59,6 +59,7 @@ private:
         if (auto *box = qobject_cast<QMessageBox *>(modal)) s.text = box->text();
         seen.push_back(s);
         if (inspect) inspect(modal);
+        if (!modal->isVisible()) return;   // inspect closed it its own way
         // The high score window would otherwise shrink for a second before it closes.
         if (modal->property("ClosingDuration").isValid()) modal->setProperty("ClosingDuration", 0);
         if (auto *dialog = qobject_cast<QDialog *>(modal)) dialog->reject();

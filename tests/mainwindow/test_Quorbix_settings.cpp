@@ -21,7 +21,9 @@ TEST_F(MainFormTest, NoFileGivesTheDefaultsAndTheFirstExitWritesTheThreeKeys)
     EXPECT_TRUE(form->soundsOn());
     EXPECT_EQ(form->pictureSize(), PictureSize::Standard);
     EXPECT_EQ(form->game().gameMode(), 0);
-    form->close();
+    item("Exit1")->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_NEAR(form->windowOpacity(), 7 / 255.0, 0.002) << "faded out";
     form.reset();
     QStringList lines = QString::fromLatin1(readTextFile(iniPath(exeDir))).split(QLatin1Char('\n'));
     lines.removeAll(QString());

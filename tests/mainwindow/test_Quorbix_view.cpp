@@ -3,10 +3,15 @@
 #include "MainFormFixture.h"
 
 #include "BoardView.h"
+#include "imgCmbo.h"
+
+#include "Resources.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
+#include <QTreeWidget>
 #include <QTest>
 #include <QToolTip>
 
@@ -257,6 +262,39 @@ TEST_F(MainFormTest, CustomizeInTheStandardSizeOnlyExplains)
     item("SelectSymbols1")->trigger();
     ASSERT_EQ(watcher.seen.size(), 1u);
     EXPECT_EQ(watcher.seen[0].text, "This only works for Mode: Small or Big Images");
+}
+
+TEST_F(MainFormTest, CustomizedPicturesShowAtOnceAfterOkAndNotAfterCancel)
+{
+    open();
+    item("SmallImages1")->trigger();
+    const QImage before = form->pictures().entry(0).toImage();
+    const auto placePicture = [](QWidget *w, bool ok) {
+        auto *dialog = qobject_cast<TForm2 *>(w);
+        ASSERT_NE(dialog, nullptr);
+        auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("LV"));
+        list->setCurrentItem(list->topLevelItem(40));
+        dialog->Image1DblClick();
+        if (ok) dialog->accept();
+    };
+    {
+        ModalWatcher watcher;
+        watcher.inspect = [&](QWidget *w) { placePicture(w, false); };
+        item("SelectSymbols1")->trigger();
+    }
+    EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), before)) << "Cancel";
+    {
+        ModalWatcher watcher;
+        watcher.inspect = [&](QWidget *w) { placePicture(w, true); };
+        item("SelectSymbols1")->trigger();
+    }
+    QImage expected(16, 16, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter p(&expected);
+        p.drawPixmap(0, 0, resources::smallLibrary().plain(40));
+    }
+    EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), expected));
 }
 
 TEST_F(MainFormTest, EveryOtherCommandOpensItsWindow)
