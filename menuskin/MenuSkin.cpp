@@ -115,38 +115,24 @@ bool TMenuSkin::skinsContainer(TSkinContainer kind) const
     return skinContainers_ & (1u << static_cast<int>(kind));
 }
 
-void TMenuSkin::reattach()
+void TMenuSkin::changeKinds(quint32 &field, quint32 value)
 {
-    active_ = false;
-    AttachComponents(form_, false, true);
-    active_ = true;
-}
-
-void TMenuSkin::setSkinContainers(quint32 value)
-{
-    value &= AllSkinContainers;
-    if (value == skinContainers_) return;
+    if (value == field) return;
     if (active_ && form_) {
-        reattach();
-        skinContainers_ = value;
+        // Everything is given back under the old kinds, then taken over under the new ones.
+        active_ = false;
+        AttachComponents(form_, false, true);
+        active_ = true;
+        field = value;
         AttachComponents(form_, true, true);
     } else {
-        skinContainers_ = value;
+        field = value;
     }
 }
 
-void TMenuSkin::setSkinControls(quint32 value)
-{
-    value &= AllSkinControls;
-    if (value == skinControls_) return;
-    if (active_ && form_) {
-        reattach();
-        skinControls_ = value;
-        AttachComponents(form_, true, true);
-    } else {
-        skinControls_ = value;
-    }
-}
+void TMenuSkin::setSkinContainers(quint32 value) { changeKinds(skinContainers_, value & AllSkinContainers); }
+
+void TMenuSkin::setSkinControls(quint32 value) { changeKinds(skinControls_, value & AllSkinControls); }
 
 void TMenuSkin::setActive(bool value)
 {

@@ -169,7 +169,7 @@ private:
     void redrawMenuBar();
     void attachMenu(QWidget *menu, bool attach);
     void attachControl(QWidget *control, bool attach, bool refresh);
-    void reattach();
+    void changeKinds(quint32 &field, quint32 value);
 
     QPointer<QWidget> form_;
     MenuSkinStyle *style_;

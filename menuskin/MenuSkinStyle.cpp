@@ -6,6 +6,7 @@
 #include "MenuSkin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -173,6 +174,9 @@ int MenuSkinStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
 {
     // Disabled items can be highlighted (they show no selection box, but the keyboard stops there).
     if (hint == SH_Menu_AllowActiveAndDisabled && skin_->Active()) return 1;
+    // Everything else (such as how soon the items' hints show) is the application's choice.
+    QStyle *application = QApplication::style();
+    if (application && application != this) return application->styleHint(hint, option, widget, returnData);
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QToolBar>
@@ -246,4 +247,59 @@ TEST_F(ControlSkinTest, ToolBarButtonsAreDrawnFlatAndTaggedSeparatorsGetALine)
     const QRect sep = bar->actionGeometry(separator);
     image = shot(bar);
     EXPECT_EQ(at(image, sep.left() + sep.width() / 2, sep.top() + 5), Darken(barColour, 30));
+}
+
+TEST_F(ControlSkinTest, EditLosesItsSunkenFrameForAThinBorder)
+{
+    QDialog *d = openDialog();
+    auto *edit = new QLineEdit(d);
+    edit->setGeometry(10, 10, 120, 22);
+    edit->setFocusPolicy(Qt::NoFocus);
+    showAndSettle();
+    const QImage image = shot(edit);
+    EXPECT_FALSE(edit->hasFrame());
+    EXPECT_EQ(at(image, 0, 10), Darken(fromQColor(DialogColour), 60));
+    EXPECT_EQ(at(image, 60, 21), Darken(fromQColor(DialogColour), 60));
+}
+
+TEST_F(ControlSkinTest, ClearingAControlKindGivesThoseControlsBack)
+{
+    auto *button = new QPushButton("OK", main.get());
+    button->setGeometry(10, 40, 75, 25);
+    skin->AttachComponents(main.get(), true, true);
+    ASSERT_NE(ControlSubClass::hookOf(button), nullptr);
+    skin->setSkinControls(AllSkinControls & ~(1u << static_cast<int>(TSkinControl::scBitBtn)));
+    EXPECT_EQ(ControlSubClass::hookOf(button), nullptr);
+    skin->setSkinControls(AllSkinControls);
+    EXPECT_NE(ControlSubClass::hookOf(button), nullptr);
+    // Nor are controls taken over in a container kind that is switched off.
+    skin->setSkinContainers(AllSkinContainers & ~(1u << static_cast<int>(TSkinContainer::sccForm)));
+    EXPECT_EQ(ControlSubClass::hookOf(button), nullptr);
+}
+
+TEST_F(ControlSkinTest, OtherWindowsPassToTheNextSkinWhenTheOwnerGoes)
+{
+    auto second = std::make_unique<QMainWindow>();
+    auto *secondSkin = new TMenuSkin(second.get());
+    secondSkin->setActive(true);
+    secondSkin->Loaded();
+    TMenuSkinManager *manager = TMenuSkinManager::instance();
+    EXPECT_EQ(manager->SkinOwner(), skin);
+
+    QDialog *d = openDialog();
+    auto *ok = new QPushButton("OK", d);
+    showAndSettle();
+    ASSERT_NE(ControlSubClass::hookOf(ok), nullptr);
+    EXPECT_EQ(ControlSubClass::hookOf(ok)->parent(), skin);
+
+    main.reset();  // the owner's window closes, and its skin with it
+    EXPECT_EQ(manager->SkinOwner(), secondSkin);
+    ASSERT_NE(ControlSubClass::hookOf(ok), nullptr);
+    EXPECT_EQ(ControlSubClass::hookOf(ok)->parent(), secondSkin);
+
+    // A skin that may not skin other windows gives them back when no other can take them.
+    secondSkin->setDisableSubclassing(true);
+    EXPECT_EQ(manager->SkinOwner(), nullptr);
+    EXPECT_EQ(ControlSubClass::hookOf(ok), nullptr);
+    dialog.reset();
 }
