@@ -471,8 +471,8 @@ CellPos Game::CurrentCell() const { return currentCell_; }
 bool Game::SuppressNextSelection() const { return suppressNextSelection_; }
 std::int32_t Game::SelectionCount() const { return selectionCount_; }
 TotalScore Game::totalScore() const { return totalScore_; }
-TotalScore Game::undoScore() const { return undoScore_; }
-TotalScore Game::redoScore() const { return redoScore_; }
+TotalScore Game::UndoScore() const { return undoScore_; }
+TotalScore Game::RedoScore() const { return redoScore_; }
 std::int32_t Game::GameBonus() const { return gameBonus_; }
 const std::array<std::int32_t, KindCount> &Game::DealCounters() const { return dealCounters_; }
 SymbolKind Game::LastDrawnKind() const { return lastDrawnKind_; }

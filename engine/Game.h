@@ -119,8 +119,8 @@ public:
     bool SuppressNextSelection() const;
     std::int32_t SelectionCount() const;
     TotalScore totalScore() const;
-    TotalScore undoScore() const;
-    TotalScore redoScore() const;
+    TotalScore UndoScore() const;
+    TotalScore RedoScore() const;
     std::int32_t GameBonus() const;
     const std::array<std::int32_t, KindCount> &DealCounters() const;
     SymbolKind LastDrawnKind() const;

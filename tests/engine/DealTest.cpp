@@ -134,7 +134,7 @@ TEST(NewGame, KeepsUndoModeCurrentCellAndBonus)
     EXPECT_EQ(game.CurrentCell(), (engine::CellPos{4, 7}));
     EXPECT_EQ(game.GameBonus(), 1000);
     EXPECT_EQ(game.totalScore(), engine::TotalScore{});
-    EXPECT_EQ(game.undoScore(), engine::TotalScore{});
+    EXPECT_EQ(game.UndoScore(), engine::TotalScore{});
     EXPECT_FALSE(game.SuppressNextSelection());
     EXPECT_EQ(listener.events, (std::vector<std::string>{"score 0", "feeder", "grid"}));
 }

@@ -67,7 +67,7 @@ TEST(Scoring, RemovalsAddNTimesNMinusOne)
     EXPECT_EQ(game.totalScore(), TotalScore::fromPoints(2));
     // The 3 of column 1 fell next to the pair of 3s: a group of three.
     EXPECT_EQ(doubleClickAt(game, 2, 11).total, TotalScore::fromPoints(8));
-    EXPECT_EQ(game.undoScore(), TotalScore::fromPoints(2));
+    EXPECT_EQ(game.UndoScore(), TotalScore::fromPoints(2));
     EXPECT_EQ(listener.count("score 2"), 1);
     EXPECT_EQ(listener.count("score 8"), 1);
 }

@@ -43,7 +43,7 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
                                "...........", "...........", "...........", "...........",
                                "...........", "1..........", "C.......33.", "CC.4444.330"}));
     EXPECT_EQ(game.totalScore(), TotalScore{});
-    EXPECT_EQ(game.redoScore(), TotalScore::fromPoints(6));
+    EXPECT_EQ(game.RedoScore(), TotalScore::fromPoints(6));
     EXPECT_FALSE(game.undoAvailable());
     EXPECT_TRUE(game.redoAvailable());
 
@@ -108,11 +108,11 @@ TEST(Undo, ADoubleClickThatDoesNothingKeepsTheSnapshot)
     setField(game, Start);
     doubleClickAt(game, 0, 11);
     const auto snapshot = game.UndoBoard();
-    const auto undoScore = game.undoScore();
+    const auto undoScore = game.UndoScore();
     EXPECT_FALSE(doubleClickAt(game, 10, 11).acted);   // an isolated 0
     EXPECT_FALSE(doubleClickAt(game, 0, 0).acted);     // an Empty cell
     EXPECT_EQ(game.UndoBoard(), snapshot);
-    EXPECT_EQ(game.undoScore(), undoScore);
+    EXPECT_EQ(game.UndoScore(), undoScore);
     EXPECT_TRUE(game.undoAvailable());
 }
 

@@ -116,8 +116,8 @@ void printBoard(const Game &game)
     const engine::CellPos current = game.CurrentCell();
     std::printf("total %s undoscore %s redoscore %s undo %d redo %d current %d,%d suppress %d "
                 "bonus %d deal %d,%d,%d,%d,%d last %d mode %d\n",
-                game.totalScore().text().data(), game.undoScore().text().data(),
-                game.redoScore().text().data(), game.undoAvailable() ? 1 : 0,
+                game.totalScore().text().data(), game.UndoScore().text().data(),
+                game.RedoScore().text().data(), game.undoAvailable() ? 1 : 0,
                 game.redoAvailable() ? 1 : 0, static_cast<int>(current.column),
                 static_cast<int>(current.row), game.SuppressNextSelection() ? 1 : 0,
                 static_cast<int>(game.GameBonus()), static_cast<int>(deal[0]),
