@@ -2,7 +2,8 @@
 // The game model: deal, selection, removal and settling, modes and feeder, scoring, end of
 // game, undo and redo. Plain C++; no allocation after construction.
 //
-// This header is the contract the windows build on. Method names follow the game's design.
+// This header is the contract the windows build on. Method names are the game's own
+// (NewGame, RemoveGroup, SettleColumn, ...).
 
 #include "Board.h"
 #include "TotalScore.h"

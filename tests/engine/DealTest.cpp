@@ -1,4 +1,4 @@
-// Part 1.1: the random source, the balanced deal and NewGame.
+// The random source, the balanced deal and NewGame.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

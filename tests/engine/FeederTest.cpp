@@ -1,4 +1,4 @@
-// Part 1.4: the game modes, the feeder column and the feeding loop.
+// The game modes, the feeder column and the feeding loop.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Part 1.3: removal, gravity, shifting and closing of empty columns.
+// Removal, gravity, shifting and closing of empty columns.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ engine::RemovalResult doubleClickAt(Game &game, int c, int r)
     return result;
 }
 
-// The settling as the design states it, one single rotation at a time; the reference the
+// The settling as the rule states it, one single rotation at a time; the reference the
 // engine's batched rotations must match cell for cell (kinds and marks of Empty cells included).
 int referenceSettle(std::array<Cell, 12> &line, int last)
 {
@@ -52,7 +52,7 @@ Cell randomCell(std::mt19937 &rng)
 
 }  // namespace
 
-TEST(SettleColumn, MatchesTheDesignsSingleRotationsAndRepaintsPerBatch)
+TEST(SettleColumn, MatchesSingleRotationsAndRepaintsPerBatch)
 {
     std::mt19937 rng(7);
     for (int round = 0; round < 500; ++round) {
@@ -68,7 +68,7 @@ TEST(SettleColumn, MatchesTheDesignsSingleRotationsAndRepaintsPerBatch)
     }
 }
 
-TEST(ShiftRowRight, MatchesTheDesignsSingleRotationsAndRepaintsPerBatch)
+TEST(ShiftRowRight, MatchesSingleRotationsAndRepaintsPerBatch)
 {
     std::mt19937 rng(11);
     for (int round = 0; round < 500; ++round) {
@@ -187,7 +187,7 @@ TEST(RemoveGroup, SixRemovedPlaySilentlySevenPlayDip)
     }
 }
 
-TEST(RemoveGroup, TellsTheWindowInTheDesignsOrder)
+TEST(RemoveGroup, TellsTheWindowInOrder)
 {
     Game game;
     setField(game, {"...........", "...........", "...........", "...........",

@@ -1,4 +1,4 @@
-// Part 1.5: scoring, the test for the end, and the end-of-game texts.
+// Scoring, the test for the end, and the end-of-game texts.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// Part 1.2: group selection and the preview.
+// Group selection and the preview.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

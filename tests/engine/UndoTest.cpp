@@ -1,4 +1,4 @@
-// Part 1.6: one step of undo and redo.
+// One step of undo and redo.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>
