@@ -10,8 +10,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
-# Fonts embedded at build time come from these packages.
-packages+=(fonts-comic-neue fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do
