@@ -174,7 +174,10 @@ void paintPushButton(QPainter &target, const QAbstractButton &button, const Cont
 
 ColorValue controlColor(const QWidget *widget)
 {
-    return fromQColor(widget->palette().color(widget->backgroundRole()));
+    // A combo box's colour is that of its edit field.
+    const QPalette::ColorRole role = qobject_cast<const QComboBox *>(widget) ? QPalette::Base
+                                                                             : widget->backgroundRole();
+    return fromQColor(widget->palette().color(role));
 }
 
 ColorValue parentColor(const QWidget *widget)

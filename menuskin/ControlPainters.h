@@ -22,7 +22,7 @@ struct ControlState {
     bool savedFramed = true;  // it had a border when hooked
 };
 
-// The colour a widget shows its contents on, and its parent's.
+// The colour a widget shows its contents on (a combo box: its edit field's), and its parent's.
 ColorValue controlColor(const QWidget *widget);
 ColorValue parentColor(const QWidget *widget);
 

@@ -63,18 +63,21 @@ QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize prop
     return size;
 }
 
-void DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r, bool rightToLeft)
+ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r, bool rightToLeft)
 {
     const Edges e = Edges::of(r);
     int step = 0;
+    ColorValue colour = look.palette.IconColumnFace;
     const int columns = e.R - e.L + 1;
     for (int i = 0; i < columns; ++i) {
         const int x = rightToLeft ? e.R - 1 - i : e.L + i;
         const bool steep = rightToLeft ? (e.R - look.IconWidth + 5 < x && x < e.R)
                                        : (e.L < x && x < e.L + look.IconWidth + 5);
         step = std::min(step + (steep ? 3 : 1), 96);
-        fillEdges(canvas, {x, e.T, x + 1, e.B}, Lighten(look.palette.IconColumnFace, step));
+        colour = Lighten(look.palette.IconColumnFace, step);
+        fillEdges(canvas, {x, e.T, x + 1, e.B}, colour);
     }
+    return colour;
 }
 
 void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, ColorValue base,
@@ -105,12 +108,11 @@ void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, Col
 }
 
 void DrawCheckMark(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item, bool selected,
-                   const QRect &markRect, bool hasPicture)
+                   const QRect &markRect, bool hasPicture, ColorValue restingBrush)
 {
     const SkinPalette &pal = look.palette;
     const Edges mr = Edges::of(markRect);
-    // A disabled mark keeps the brush it had: the check face of a resting item.
-    const ColorValue brush = item.enabled && selected ? pal.CheckFaceSelected : pal.CheckFace;
+    const ColorValue brush = !item.enabled ? restingBrush : selected ? pal.CheckFaceSelected : pal.CheckFace;
     const ColorValue disabledPen = pal.DisabledText;
     if (item.radioItem) {
         if (!item.checked) return;
@@ -194,12 +196,15 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
     }
 
     // 7. Background.
+    // The colour the background was filled with last: a disabled check mark is filled with it.
+    ColorValue lastFill = pal.IconColumnFace;
     ColorValue barFace = pal.BarFace;
     if (bar) {
         if (look.DrawMenuBar) barFace = platform::colorToRgb(look.colors.MenuBarColor);
         fillEdges(canvas, R, barFace);
+        lastFill = barFace;
     } else if (look.IsTrueColor && look.Gradient) {
-        DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(), item.rightToLeft);
+        lastFill = DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(), item.rightToLeft);
     } else {
         fillEdges(canvas, background, pal.MenuFace);
         fillEdges(canvas, ic, pal.IconColumnFace);
@@ -213,6 +218,7 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
             barLook.palette.BarFace = barFace;
             DrawBarSelection(canvas, barLook, !item.rightToLeft && look.IsTrueColor,
                              look.colors.MenuBarColor, R.rect());
+            lastFill = pal.SelectFace;
         } else if (item.enabled) {
             const Edges box{R.L, R.T + 1, look.FlatMenu ? R.R - 1 : R.R, R.B - 1};
             rectangle(canvas, box, pal.SelectFrame, &pal.SelectFace);
@@ -220,11 +226,12 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
         shownSelected = true;
     } else if (bar && item.enabled && hot) {
         rectangle(canvas, {R.L, R.T, R.R - 7, R.B}, pal.SelectFrame, &pal.SelectFace);
+        lastFill = pal.SelectFace;
         shownSelected = true;
     }
 
     // 9. Marks, 10. picture.
-    if (item.checked || item.radioItem) DrawCheckMark(canvas, look, item, selected, mr.rect(), hasPicture);
+    if (item.checked || item.radioItem) DrawCheckMark(canvas, look, item, selected, mr.rect(), hasPicture, lastFill);
     if (hasPicture) {
         PictureState state;
         state.rightToLeft = item.rightToLeft;

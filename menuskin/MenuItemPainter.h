@@ -37,7 +37,8 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
                   const SkinLook &look, bool selected, bool hot);
 
 // The icon column's gradient over r: a steep rise across the icon column, then 1 % per column.
-void DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r, bool rightToLeft);
+// Returns the colour of the last column.
+ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r, bool rightToLeft);
 
 // The selection box of a bar item: with a graded shadow at its right (shadowed), or a plain
 // box with a dark strip (simple). base is the bar's colour for the simple box.
@@ -45,7 +46,9 @@ void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, Col
                       const QRect &r);
 
 // The frame of a checked item's picture, or the tick or radio dot of an item without one.
+// A disabled item's mark is filled with restingBrush, the colour the item's background was
+// last filled with.
 void DrawCheckMark(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item, bool selected,
-                   const QRect &markRect, bool hasPicture);
+                   const QRect &markRect, bool hasPicture, ColorValue restingBrush);
 
 }  // namespace menuskin

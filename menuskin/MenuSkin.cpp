@@ -48,6 +48,7 @@ TMenuSkin::TMenuSkin(QWidget *form) : QObject(form), form_(form), style_(new Men
     colors_.FontColor = fromQColor(QApplication::palette().color(QPalette::WindowText));
     colors_.SelectFontColor = colors_.FontColor;
     lookFor(form ? form->depth() : 32);
+    if (form) form->installEventFilter(this);
     TMenuSkinManager::skinCreated();
 }
 
@@ -139,10 +140,6 @@ void TMenuSkin::setActive(bool value)
     if (value == active_) return;
     active_ = value;
     if (!form_) return;
-    if (value)
-        form_->installEventFilter(this);
-    else
-        form_->removeEventFilter(this);
     AttachComponents(form_, value, true);
     redrawMenuBar();
 }
@@ -163,8 +160,7 @@ void TMenuSkin::setDisableSubclassing(bool value)
 const SkinLook &TMenuSkin::lookFor(int deviceDepth)
 {
     const bool trueColor = trueColorDepth(deviceDepth);
-    // The desktop's colours may have changed since the last paint; they are cheap to read.
-    if (colorsDirty_ || trueColor != lookTrueColor_ || colors_.UseSystemColors) {
+    if (colorsDirty_ || trueColor != lookTrueColor_) {
         look_.palette = ComputePalette(colors_, trueColor);
         lookTrueColor_ = trueColor;
         colorsDirty_ = false;
@@ -265,9 +261,17 @@ void TMenuSkin::AttachComponents(QWidget *container, bool attach, bool refresh)
 
 bool TMenuSkin::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == form_ && event->type() == QEvent::ChildPolished && active_ && autoDetect_) {
-        QObject *child = static_cast<QChildEvent *>(event)->child();
-        AttachComponent(child, true, true);
+    if (watched != form_) return false;
+    switch (event->type()) {
+    case QEvent::ChildPolished:
+        if (active_ && autoDetect_) AttachComponent(static_cast<QChildEvent *>(event)->child(), true, true);
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+        // The desktop's colours changed: the palette made of them is out of date.
+        colorsDirty_ = true;
+        break;
+    default: break;
     }
     return false;
 }

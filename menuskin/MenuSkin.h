@@ -161,7 +161,8 @@ public:
     // item: the item drawn; onWidget: it was drawn straight onto the menu (not into a copy).
     void requestFlatBorder(const QWidget *menu, QObject *item, bool rightToLeft, bool onWidget);
 
-    // With AutoDetect, menus and tool bars added to the form later are offered to the attach step.
+    // Notes changes of the desktop's colours; with AutoDetect, offers menus, tool bars and
+    // controls added to the form later to the attach step.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -161,6 +161,21 @@ TEST_F(MenuItemTest, CheckedItemWithoutPictureShowsBoxAndTick)
     EXPECT_EQ(at(image, L + 7, T + 2), pal().CheckFace);
 }
 
+TEST_F(MenuItemTest, DisabledCheckMarkIsDrawnInTheDisabledColourOnTheBackground)
+{
+    look.Gradient = true;
+    MenuItemInfo sounds = popup("Sounds");
+    sounds.checked = true;
+    sounds.enabled = false;
+    const QImage image = draw(sounds, true);
+    const int L = rect().left() + 7;
+    const int T = rect().top() + 7;
+    EXPECT_EQ(at(image, L, T), pal().DisabledText);
+    EXPECT_EQ(at(image, L + 1, T + 5), pal().DisabledText);
+    // Filled with what the background was filled with last: the gradient's final column.
+    EXPECT_EQ(at(image, L + 7, T + 2), Lighten(pal().IconColumnFace, 96));
+}
+
 TEST_F(MenuItemTest, CheckedRadioItemShowsRingWithDot)
 {
     MenuItemInfo standard = popup("Standard");

@@ -182,6 +182,28 @@ TEST_F(MenuSkinTest, ColourChangesReachThePaletteAtTheNextDraw)
     EXPECT_FALSE(w.skin->lookFor(15).IsTrueColor);
 }
 
+TEST_F(MenuSkinTest, DesktopColourChangesReachThePalette)
+{
+    GameWindow w;
+    EXPECT_EQ(w.skin->lookFor(32).palette.SelectFrame, fromQColor(Highlight));
+    QPalette p = QApplication::palette();
+    p.setColor(QPalette::Highlight, QColor(200, 0, 0));
+    QApplication::setPalette(p);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.skin->colorsDirty());
+    EXPECT_EQ(w.skin->lookFor(32).palette.SelectFrame, rgbValue(200, 0, 0));
+}
+
+TEST_F(MenuSkinTest, AutoDetectTakesOverMenusAddedLater)
+{
+    GameWindow w;
+    w.skin->setAutoDetect(true);
+    w.skin->setActive(true);
+    auto *popup = new QMenu(w.window.get());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(popup->style(), w.skin->menuStyle());
+}
+
 TEST_F(MenuSkinTest, ManagerLivesWhileSkinsExist)
 {
     EXPECT_EQ(TMenuSkinManager::instance(), nullptr);
