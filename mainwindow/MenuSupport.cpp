@@ -1,6 +1,8 @@
 #include "MenuSupport.h"
 
+#include "MenuSkin.h"
 #include "Resources.h"
+#include "SystemColors.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,6 +68,39 @@ void attachMenuPictures(QWidget *root)
         const QPixmap icon = resources::menuIcon(index.toInt());
         if (!icon.isNull()) action->setIcon(QIcon(icon));
     }
+}
+
+menuskin::TMenuSkin *attachMenuSkin(QWidget *form)
+{
+    auto *skin = new menuskin::TMenuSkin(form);
+    skin->setObjectName(QStringLiteral("MenuSkin1"));
+    skin->setDimLevel(30);
+    skin->setGrayLevel(10);
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    font.setPixelSize(11);
+    skin->setFont(font);
+    skin->setFontColor(platform::clNavy);
+    skin->setColor(platform::clBtnFace);
+    skin->setDrawMenuBar(false);
+    skin->setIconBackColor(platform::clBtnFace);
+    skin->setMenuBarColor(platform::clBtnFace);
+    skin->setSelectColor(platform::clHighlight);
+    skin->setSelectBorderColor(platform::clHighlight);
+    skin->setSelectFontColor(platform::clBlue);
+    skin->setDisabledColor(platform::clInactiveCaption);
+    skin->setSeparatorColor(platform::clBtnFace);
+    skin->setCheckedColor(platform::clHighlight);
+    skin->setIconWidth(24);
+    skin->setDrawSelect(true);
+    skin->setUseSystemColors(true);
+    skin->setUseDimColor(false);
+    skin->setOverrideOwnerDraw(false);
+    skin->setGradient(true);
+    skin->setFlatMenu(false);
+    skin->setAutoDetect(false);
+    skin->setActive(true);
+    skin->Loaded();
+    return skin;
 }
 
 MenuBarHints::MenuBarHints(QMenuBar *bar) : QObject(bar), bar_(bar)

@@ -8,6 +8,10 @@
 class QMenuBar;
 class QWidget;
 
+namespace menuskin {
+class TMenuSkin;
+}
+
 namespace quorbix {
 
 // Light yellow tooltips that appear after 20 ms.
@@ -16,6 +20,10 @@ void applyHintSettings();
 // Gives every action under root the menu icon of its "ImageIndex" (-1 when it has none) and
 // every submenu's item the hint written on the submenu.
 void attachMenuPictures(QWidget *root);
+
+// The main window's menu skin, MenuSkin1, with the settings the game stores for it: gradient
+// popups on the system palette, dimmed and greyed pictures, navy 11-pixel item text.
+menuskin::TMenuSkin *attachMenuSkin(QWidget *form);
 
 // Shows the hint of the menu bar item under the pointer; items without a hint of their own
 // show nothing.

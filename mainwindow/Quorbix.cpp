@@ -101,6 +101,7 @@ void TForm1::FormCreate()
         item->setText(QString::fromLatin1(engine::GameModeCaption(item->property("GameMode").toInt())));
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
+    quorbix::attachMenuSkin(this);
 
     ui->DrawGrid1->setGridSize(engine::FieldColumns, engine::Rows);
     ui->DrawGrid1->setDrawCellHandler([this](QPainter &p, int column, int row, const QRect &rect) {

@@ -3,6 +3,7 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/Quorbix.h
   ${CMAKE_CURRENT_SOURCE_DIR}/Quorbix.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Quorbix.ui
+  ${CMAKE_CURRENT_SOURCE_DIR}/Bevel.h
   ${CMAKE_CURRENT_SOURCE_DIR}/DrawGrid.h
   ${CMAKE_CURRENT_SOURCE_DIR}/DrawGrid.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardView.h
@@ -16,4 +17,4 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.h
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.cpp
 )
-list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores quorbix_about)
+list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores quorbix_about quorbix_menuskin)

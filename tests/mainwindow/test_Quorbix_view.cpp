@@ -5,6 +5,8 @@
 #include "BoardView.h"
 #include "imgCmbo.h"
 
+#include "MenuSkin.h"
+
 #include "Resources.h"
 
 #include <QMenu>
@@ -249,6 +251,11 @@ TEST_F(MainFormTest, TheMenuHasEveryItemWithItsHintPictureAndState)
     EXPECT_TRUE(item("Standard1")->isChecked());
     EXPECT_TRUE(item("Normal1")->isChecked()) << "the stored mode 0";
     EXPECT_EQ(form->windowTitle().left(13), "Quorbix from ");
+    const auto *skin = form->findChild<menuskin::TMenuSkin *>(QStringLiteral("MenuSkin1"));
+    ASSERT_NE(skin, nullptr);
+    EXPECT_TRUE(skin->Active());
+    EXPECT_TRUE(skin->Gradient());
+    EXPECT_EQ(form->menuBar()->style(), skin->menuStyle());
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 34));
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 20);
     EXPECT_EQ(form->font().pixelSize(), 19);
