@@ -109,9 +109,13 @@ void ControlSubClass::restoreFrame()
 
 bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    // The control's children come and go without concern to the skin, also while the control
+    // is being torn down and is no widget any more.
+    if (type == QEvent::ChildAdded || type == QEvent::ChildRemoved || type == QEvent::ChildPolished)
+        return false;
     QWidget *control = control_;
     if (watched != control || !control) return false;
-    const QEvent::Type type = event->type();
     const bool speedButton = isSpeedButton(control);
 
     // The control handles the event first; a speed button's own painting is left out.

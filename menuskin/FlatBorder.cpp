@@ -104,8 +104,10 @@ void FlatPopupFilter::paintBorder()
 
 bool FlatPopupFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Paint && type != QEvent::Hide && type != QEvent::Close) return false;
     if (watched != popup_) return false;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::Paint:
         static_cast<QObject *>(popup_.data())->event(event);
         paintBorder();

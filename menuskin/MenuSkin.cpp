@@ -261,8 +261,11 @@ void TMenuSkin::AttachComponents(QWidget *container, bool attach, bool refresh)
 
 bool TMenuSkin::eventFilter(QObject *watched, QEvent *event)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ChildPolished && type != QEvent::PaletteChange && type != QEvent::ApplicationPaletteChange)
+        return false;
     if (watched != form_) return false;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::ChildPolished:
         if (active_ && autoDetect_) AttachComponent(static_cast<QChildEvent *>(event)->child(), true, true);
         break;

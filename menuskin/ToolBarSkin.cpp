@@ -150,16 +150,21 @@ void ToolBarSkin::paintSeparators()
 
 bool ToolBarSkin::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only these events matter; others also arrive while the tool bar is being torn down.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Paint && type != QEvent::ActionAdded && type != QEvent::ChildPolished) return false;
     if (!bar_ || !skin_->Active()) return false;
     if (watched == bar_) {
-        if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ChildPolished) hookButtons();
-        if (event->type() != QEvent::Paint) return false;
+        if (type != QEvent::Paint) {
+            hookButtons();
+            return false;
+        }
         static_cast<QObject *>(bar_.data())->event(event);
         paintSeparators();
         return true;
     }
     auto *button = qobject_cast<QToolButton *>(watched);
-    if (!button || event->type() != QEvent::Paint) return false;
+    if (!button || type != QEvent::Paint) return false;
     ToolButtonState state;
     state.enabled = button->isEnabled();
     state.hot = state.enabled && button->underMouse();
