@@ -147,13 +147,13 @@ void TMenuSkin::setActive(bool value)
 void TMenuSkin::setDisableSubclassing(bool value)
 {
     if (value == disableSubclassing_) return;
-    const bool old = disableSubclassing_;
     disableSubclassing_ = value;
     TMenuSkinManager *manager = TMenuSkinManager::instance();
     if (!manager || !registered_) return;
+    // Without an owner, the first eligible skin (this one too, once it may again) takes over.
     if (manager->SkinOwner() == this)
         manager->HandOver(this);
-    else if (!manager->SkinOwner() && !old)
+    else if (!manager->SkinOwner())
         manager->HandOver(nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include "SkinTestSupport.h"
 #include "ToolBarSkin.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
@@ -297,9 +298,35 @@ TEST_F(ControlSkinTest, OtherWindowsPassToTheNextSkinWhenTheOwnerGoes)
     ASSERT_NE(ControlSubClass::hookOf(ok), nullptr);
     EXPECT_EQ(ControlSubClass::hookOf(ok)->parent(), secondSkin);
 
-    // A skin that may not skin other windows gives them back when no other can take them.
+    // A skin that may not skin other windows gives them back when no other can take them...
     secondSkin->setDisableSubclassing(true);
     EXPECT_EQ(manager->SkinOwner(), nullptr);
     EXPECT_EQ(ControlSubClass::hookOf(ok), nullptr);
+    // ...and takes them on again once it may.
+    secondSkin->setDisableSubclassing(false);
+    EXPECT_EQ(manager->SkinOwner(), secondSkin);
+    QCoreApplication::processEvents();
+    EXPECT_NE(ControlSubClass::hookOf(ok), nullptr);
     dialog.reset();
+}
+
+TEST_F(ControlSkinTest, ComboBorderLightsUpWhenHotAndTheArrowSitsTenFromTheRight)
+{
+    QDialog *d = openDialog();
+    auto *combo = new QComboBox(d);
+    combo->addItems({"one", "two"});
+    combo->setGeometry(10, 10, 100, 22);
+    combo->setFocusPolicy(Qt::NoFocus);
+    showAndSettle();
+    const ColorValue field = fromQColor(combo->palette().color(QPalette::Base));
+    QImage image = shot(combo);
+    EXPECT_EQ(at(image, 0, 11), field);
+    EXPECT_EQ(at(image, 100 - 10 - 3, 10), clBlack);  // the arrow's first, 5-px line
+    EXPECT_EQ(at(image, 100 - 10 - 3, 12), clBlack);  // its last, 1-px line under the middle
+    EXPECT_NE(at(image, 100 - 10 - 2, 12), clBlack);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(combo, &enter);
+    image = shot(combo);
+    EXPECT_EQ(at(image, 0, 11), pal().SelectFrame);
+    EXPECT_EQ(at(image, 100 - 10, 5), pal().SelectFace);  // the button face
 }
