@@ -16,7 +16,6 @@ namespace menuskin {
 
 namespace {
 
-
 QString captionOf(const QStyleOptionMenuItem &item)
 {
     const qsizetype tab = item.text.indexOf(QLatin1Char('\t'));
@@ -46,11 +45,6 @@ MenuItemInfo infoOf(const QStyleOptionMenuItem &item, bool bar)
     return info;
 }
 
-QList<QAction *> actionsOf(const QWidget *widget)
-{
-    return widget ? widget->actions() : QList<QAction *>();
-}
-
 }  // namespace
 
 MenuSkinStyle::MenuSkinStyle(TMenuSkin *skin) : skin_(skin) {}
@@ -70,12 +64,12 @@ const QAction *MenuSkinStyle::skinnedAction(const QStyleOption *option, const QW
     if (!action) {
         // While a menu measures its items they have no place yet: find the item by what it shows.
         const QString caption = captionOf(*item);
-        for (const QAction *candidate : actionsOf(widget)) {
+        for (const QAction *candidate : widget->actions()) {
             if (!candidate->isVisible()) continue;
             const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
             if (separator ? candidate->isSeparator()
                           : (!candidate->isSeparator() && candidate->text() == caption
-                             && candidate->icon().cacheKey() == item->icon.cacheKey())) {
+                             && (item->icon.isNull() || candidate->icon().cacheKey() == item->icon.cacheKey()))) {
                 action = candidate;
                 break;
             }
