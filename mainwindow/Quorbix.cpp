@@ -46,6 +46,7 @@ QFont interfaceFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
+    font.setBold(false);   // said out loud, or the window's bold would be inherited
     return font;
 }
 

@@ -193,6 +193,8 @@ TEST_F(MainFormTest, TheStatusBarHasFivePanelsAndCutsTheLastOffInTheNarrowWindow
     EXPECT_EQ(panel(4), "Standard");
     EXPECT_GT(bar->panelRect(4).right(), bar->width()) << "345 pixels in a 277-pixel window";
     EXPECT_EQ(bar->y() + bar->height(), form->height()) << "nothing below the status bar";
+    EXPECT_FALSE(bar->font().bold()) << "the interface font, not the board's";
+    EXPECT_EQ(bar->font().pixelSize(), 11);
     // Menu hints never take over the status bar.
     bar->showMessage(QStringLiteral("Starts new game"));
     EXPECT_EQ(panel(0), "Actual");
