@@ -21,7 +21,7 @@ run: build
 # Headless: widget tests use the offscreen platform, anything that needs a real X server gets Xvfb.
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen xvfb-run -a -s "-screen 0 1280x1024x24" \
-		ctest --output-on-failure -j $(JOBS)
+		ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true

@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QSoundEffect>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +57,15 @@ TEST(Sound, EffectsAreMadeOnFirstPlayAndANewSoundStopsTheOldOne)
     service.play("DIP");
     EXPECT_EQ(service.current(), dip);
     EXPECT_EQ(effectsAlive(), before + 2);
+
+    // Qt Multimedia's sample cache deadlocks at exit while a sample is still being decoded:
+    // let every effect finish loading before the process ends.
+    const auto loading = [] {
+        const auto effects = qApp->findChildren<QSoundEffect *>();
+        return std::any_of(effects.begin(), effects.end(),
+                           [](const QSoundEffect *e) { return e->status() == QSoundEffect::Loading; });
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !loading(); }, 30000));
 }
 
 TEST(Sound, WithoutASoundDeviceNothingIsLoaded)
