@@ -37,6 +37,17 @@ inline void setField(Game &game, const std::array<const char *, engine::Rows> &r
     }
 }
 
+// A double-click as the board view delivers it: the press that selects, the removal, and the
+// press that completes the double-click.
+inline engine::RemovalResult doubleClickAt(Game &game, int c, int r)
+{
+    game.DrawGrid1SelectCell(c, r);
+    game.SelectGroup();
+    const auto result = game.RemoveGroup();
+    game.SelectGroup();
+    return result;
+}
+
 inline char cellChar(const Cell &cell)
 {
     switch (cell.state) {

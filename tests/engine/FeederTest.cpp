@@ -23,13 +23,6 @@ void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
     });
 }
 
-engine::RemovalResult doubleClickAt(Game &game, int c, int r)
-{
-    game.DrawGrid1SelectCell(c, r);
-    game.SelectGroup();
-    return game.RemoveGroup();
-}
-
 }  // namespace
 
 TEST(GameModeCaption, NamesTheFourModes)

@@ -10,15 +10,6 @@ using engine::CellState;
 
 namespace {
 
-engine::RemovalResult doubleClickAt(Game &game, int c, int r)
-{
-    game.DrawGrid1SelectCell(c, r);
-    game.SelectGroup();
-    const auto result = game.RemoveGroup();
-    game.SelectGroup();
-    return result;
-}
-
 // The settling as the rule states it, one single rotation at a time; the reference the
 // engine's batched rotations must match cell for cell (kinds and marks of Empty cells included).
 int referenceSettle(std::array<Cell, 12> &line, int last)

@@ -11,15 +11,6 @@ using engine::TotalScore;
 
 namespace {
 
-engine::RemovalResult doubleClickAt(Game &game, int c, int r)
-{
-    game.DrawGrid1SelectCell(c, r);
-    game.SelectGroup();
-    const auto result = game.RemoveGroup();
-    game.SelectGroup();
-    return result;
-}
-
 // A field holding `n` isolated symbols (a chequerboard of 0s and 1s from the bottom right).
 void isolatedSymbols(Game &game, int n)
 {

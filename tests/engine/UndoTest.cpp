@@ -13,15 +13,6 @@ constexpr std::array<const char *, 12> Start = {
     "...........", "...........", "...........", "...........",
     "...........", "1..........", "2.......33.", "22.4444.330"};
 
-engine::RemovalResult doubleClickAt(Game &game, int c, int r)
-{
-    game.DrawGrid1SelectCell(c, r);
-    game.SelectGroup();
-    const auto result = game.RemoveGroup();
-    game.SelectGroup();
-    return result;
-}
-
 }  // namespace
 
 TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
