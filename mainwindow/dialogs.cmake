@@ -7,4 +7,4 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/DispersU.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/DispersU.ui
 )
-list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores)
+list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources)
