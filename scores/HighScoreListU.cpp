@@ -53,7 +53,8 @@ void THighScoreForm::showEvent(QShowEvent *event)
 void THighScoreForm::FormActivate()
 {
     LoadScores();
-    if (addValue_ && scores_.Qualifies(actualScore_))
+    // A mode without a list has nowhere to keep a name; asking for one would only lose it.
+    if (loaded_ && addValue_ && scores_.Qualifies(actualScore_))
         askForName();
     ShowScores();
 }
@@ -164,7 +165,7 @@ void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bo
                     bool soundsOn)
 {
     const int lowest = LowestStoredScore(mode);
-    if (AddEntry && !(lowest < points))
+    if (AddEntry && (ScoreSectionName(mode).isEmpty() || !(lowest < points)))
         return;
     if (AddEntry && soundsOn)
         platform::PlaySound(QStringLiteral("APPLAUSE"));

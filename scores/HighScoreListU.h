@@ -77,7 +77,7 @@ private:
 
 // Opens the high score window of a mode over the main window. With AddEntry false it only shows
 // the list. With AddEntry true it opens only for a game that earns a place (its points, without
-// the bonus, above the lowest stored score), after starting "APPLAUSE" when sounds are on;
-// otherwise nothing is shown and the file is only read.
+// the bonus, above the lowest stored score) in a mode that has a list, after starting
+// "APPLAUSE" when sounds are on; otherwise nothing is shown and the file is only read.
 void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
                     bool soundsOn);

@@ -80,12 +80,17 @@ protected:
 TEST_F(HighScoreFormTest, LayoutIsTheTwoColumnTable)
 {
     THighScoreForm form;
-    EXPECT_EQ(form.size(), QSize(376, 312));
+    // 376 x 312 with the sizeable frame and the caption bar around it.
+    EXPECT_EQ(form.size(), QSize(368, 285));
     EXPECT_EQ(form.windowTitle(), "High Scores");
     QTableWidget *vl = table(form);
     ASSERT_NE(vl, nullptr);
     form.layout()->activate();
     EXPECT_EQ(vl->geometry(), form.rect());
+    // The two columns and a full list of ten fit without scrolling.
+    const int frame = 2 * vl->frameWidth();
+    EXPECT_GE(vl->width() - frame, 300 + 62);
+    EXPECT_GE(vl->height() - frame - vl->horizontalHeader()->height(), 10 * 24);
     EXPECT_EQ(vl->horizontalHeaderItem(0)->text(), "Player");
     EXPECT_EQ(vl->horizontalHeaderItem(1)->text(), "Score");
     EXPECT_EQ(vl->horizontalHeaderItem(0)->background().color(), QColor(Qt::yellow));
@@ -355,6 +360,27 @@ TEST_F(HighScoreFormTest, AGameThatDoesNotQualifyOpensNothingAndWritesNothing)
     EXPECT_EQ(script.handled(), 0);
     EXPECT_TRUE(sounds.played.isEmpty());
     EXPECT_EQ(readHighScoreFile(), before);
+}
+
+TEST_F(HighScoreFormTest, AModeWithoutAListNeverAsksForAName)
+{
+    // A hand-edited settings file can leave the game in a mode that has no list: a name typed
+    // there could not be kept, so the game is not taken in, and viewing shows an empty table.
+    ModalScript script;
+    script.then<QInputDialog>(typeName("Lost")).then<THighScoreForm>(closeForm);
+    ShowHighScores(nullptr, true, 7, 5000, 10, true);
+    EXPECT_EQ(script.handled(), 0);
+    EXPECT_TRUE(sounds.played.isEmpty());
+
+    THighScoreForm form;
+    form.setMode(7);
+    form.setAddValue(true);
+    form.setActualScore(5000);
+    open(form);
+    EXPECT_EQ(script.handled(), 0);
+    EXPECT_EQ(form.windowTitle(), "High Scores");
+    EXPECT_EQ(table(form)->rowCount(), 0);
+    EXPECT_FALSE(QFile::exists(platform::highScoreFilePath()));
 }
 
 TEST_F(HighScoreFormTest, PointsAboveTheLowestReplaceIt)
