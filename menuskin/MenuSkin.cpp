@@ -84,7 +84,8 @@ void TMenuSkin::setFont(const QFont &font)
 
 void TMenuSkin::setFontColor(quint32 color)
 {
-    colors_.FontColor = color;
+    // The selected items' text colour is the font's when the desktop's colours are used.
+    setColorField(colors_.FontColor, color);
     redrawMenuBar();
 }
 
@@ -94,10 +95,18 @@ void TMenuSkin::setMenuBarColor(quint32 color)
     redrawMenuBar();
 }
 
+// Both switches choose how the palette is made, so the next item drawn makes it again.
 void TMenuSkin::setUseSystemColors(bool value)
 {
     colors_.UseSystemColors = value;
+    colorsDirty_ = true;
     redrawMenuBar();
+}
+
+void TMenuSkin::setUseDimColor(bool value)
+{
+    colors_.UseDimColor = value;
+    colorsDirty_ = true;
 }
 
 void TMenuSkin::redrawMenuBar()
@@ -175,6 +184,7 @@ const SkinLook &TMenuSkin::lookFor(int deviceDepth)
     look_.FlatMenu = flatMenu_;
     look_.DrawMenuBar = drawMenuBar_;
     look_.IsTrueColor = trueColor;
+    look_.Depth = deviceDepth;
     return look_;
 }
 

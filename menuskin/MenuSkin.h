@@ -116,7 +116,7 @@ public:
     bool UseSystemColors() const { return colors_.UseSystemColors; }
     void setUseSystemColors(bool value);
     bool UseDimColor() const { return colors_.UseDimColor; }
-    void setUseDimColor(bool value) { colors_.UseDimColor = value; }
+    void setUseDimColor(bool value);
     bool OverrideOwnerDraw() const { return overrideOwnerDraw_; }
     void setOverrideOwnerDraw(bool value) { overrideOwnerDraw_ = value; }
     bool Gradient() const { return gradient_; }

@@ -171,8 +171,20 @@ TEST_F(MenuSkinTest, HighlightedItemGetsTheSelectionBox)
 TEST_F(MenuSkinTest, ColourChangesReachThePaletteAtTheNextDraw)
 {
     GameWindow w;
-    w.skin->setUseSystemColors(false);
+    w.skin->lookFor(32);
     EXPECT_FALSE(w.skin->colorsDirty());
+    // The switches that choose how the palette is made count as colour changes.
+    w.skin->setUseSystemColors(false);
+    EXPECT_TRUE(w.skin->colorsDirty());
+    EXPECT_EQ(w.skin->lookFor(32).palette.MenuFace, fromQColor(Face));   // Color is clBtnFace
+    w.skin->setUseDimColor(true);
+    EXPECT_EQ(w.skin->lookFor(32).palette.SelectFace, Lighten(clHighlight, 68));
+    w.skin->setUseDimColor(false);
+    w.skin->setUseSystemColors(true);
+    EXPECT_EQ(w.skin->lookFor(32).palette.MenuFace, Lighten(clBtnFace, 86));
+    w.skin->setFontColor(rgbValue(9, 8, 7));   // selected items are written in the font's colour
+    EXPECT_EQ(w.skin->lookFor(32).palette.SelectText, rgbValue(9, 8, 7));
+    w.skin->setUseSystemColors(false);
     w.skin->setSelectColor(rgbValue(1, 2, 3));
     EXPECT_TRUE(w.skin->colorsDirty());
     EXPECT_EQ(w.skin->lookFor(32).palette.SelectFace, rgbValue(1, 2, 3));
