@@ -92,6 +92,7 @@ struct Content {
     const ControlState &state;
     const SkinLook &look;
     bool checked;  // the glyph shows its checked (down) look
+    bool captionLeft = false;  // the caption stands left, vertically centred (a bit button's Tag 1002)
 };
 
 // The glyph and caption of a button, laid out by the button's layout and drawn the skin's way.
@@ -122,7 +123,7 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
     textState.isDefault = isDefault;
     textState.enabled = button.isEnabled();
     QRect textRect = at.text;
-    if (hasAllBits(button.property("Tag").toInt(), LeftCaptionTag) && qobject_cast<const QPushButton *>(&button)) {
+    if (c.captionLeft) {
         textRect = client.adjusted(4, 2, -4, -2);
         textState.align = textState.rightToLeft ? TextAlign::Right : TextAlign::Left;
         textState.vcentre = true;
@@ -165,7 +166,8 @@ void paintPushButton(QPainter &target, const QAbstractButton &button, const Cont
             polyline(p, {{e.R - 1, e.T + 1}, {e.R - 1, e.B - 2}, {e.R - 2, e.B - 1}, {e.L, e.B - 1}}, edge);
     }
     const auto *push = qobject_cast<const QPushButton *>(&button);
-    drawContent(p, &surface, {button, s, look, false}, push && push->isDefault());
+    const bool captionLeft = bitButton && hasAllBits(tag, LeftCaptionTag);
+    drawContent(p, &surface, {button, s, look, false, captionLeft}, push && push->isDefault());
     p.end();
     target.drawImage(0, 0, surface);
 }
@@ -227,9 +229,10 @@ void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlS
 
     const Edges e = Edges::of(button.rect());
     if (transparent && (down || hot)) {
-        // Darkens what shows through by the face, as a logical AND of the colours.
-        const ColorValue tint = flat ? (look.IsTrueColor ? Lighten(pal.SelectFace, 20) : pal.SelectFace)
-                                     : (look.IsTrueColor ? Lighten(face, 5) : face);
+        // Darkens what shows through, as a logical AND of the colours: by a light tint where the
+        // device has more than 16 bits per pixel, else by the face itself.
+        const bool deep = look.Depth > 16;
+        const ColorValue tint = !deep ? face : flat ? Lighten(pal.SelectFace, 20) : Lighten(face, 5);
         p.save();
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         fillEdges(p, e, tint);

@@ -20,6 +20,8 @@ struct SkinLook {
     bool DrawMenuBar = false;
     // The device draws with more than 15 bits per pixel.
     bool IsTrueColor = true;
+    // Bits per pixel of the device.
+    int Depth = 32;
 };
 
 }  // namespace menuskin

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -329,4 +330,46 @@ TEST_F(ControlSkinTest, ComboBorderLightsUpWhenHotAndTheArrowSitsTenFromTheRight
     image = shot(combo);
     EXPECT_EQ(at(image, 0, 11), pal().SelectFrame);
     EXPECT_EQ(at(image, 100 - 10, 5), pal().SelectFace);  // the button face
+}
+
+TEST_F(ControlSkinTest, Tag1002SetsTheCaptionOfABitButtonLeftButNotOfAPlainButton)
+{
+    QPushButton button("OK");
+    button.setProperty("Tag", 1002);
+    button.resize(100, 25);
+    // The first column with dark ink of the caption.
+    const auto captionLeft = [&](auto painter) {
+        QImage image(button.size(), QImage::Format_RGB32);
+        QPainter p(&image);
+        painter(p, button, ControlState{}, skin->lookFor(32));
+        p.end();
+        for (int x = 2; x < image.width() - 2; ++x)
+            for (int y = 3; y < image.height() - 3; ++y)
+                if (qGray(image.pixel(x, y)) < 100) return x;
+        return -1;
+    };
+    const int bit = captionLeft(PaintBitButton);
+    const int plain = captionLeft(PaintButton);
+    ASSERT_GE(bit, 0);
+    EXPECT_LE(bit, 6);    // the client area shrunk by 4, left-aligned
+    EXPECT_GE(plain, 30); // centred as usual
+}
+
+TEST_F(ControlSkinTest, ADownFlatSpeedButtonIsTintedLightOnlyAbove16BitsPerPixel)
+{
+    QToolButton speed;
+    speed.setAutoRaise(true);
+    speed.setCheckable(true);
+    speed.setChecked(true);
+    speed.resize(40, 24);
+    const auto middle = [&](int depth) {
+        QImage image(speed.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        PaintSpeedButton(p, speed, ControlState{}, skin->lookFor(depth));
+        p.end();
+        return at(image, 20, 12);
+    };
+    EXPECT_EQ(middle(32), Lighten(pal().SelectFace, 20));
+    EXPECT_EQ(middle(16), pal().CheckFace);   // the down button's own face
 }
