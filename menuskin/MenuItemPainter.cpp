@@ -80,8 +80,8 @@ ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect 
     return colour;
 }
 
-void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, ColorValue base,
-                      const QRect &r)
+ColorValue DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, ColorValue base,
+                            const QRect &r)
 {
     const SkinPalette &pal = look.palette;
     const Edges e = Edges::of(r);
@@ -100,11 +100,12 @@ void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, Col
                  Darken(s, 10));
         polyline(canvas, {{Rt - 5, T + 5}, {Rt - 4, T + 5}, {Rt - 4, T + 9}}, Darken(s, 30));
         polyline(canvas, {{Rt - 6, T + 5}, {Rt - 6, T + 7}}, Darken(s, 40));
-    } else {
-        polyline(canvas, {{L, B - 1}, {L, T}, {Rt - 3, T}, {Rt - 3, B}}, pal.SelectFrame);
-        fillEdges(canvas, {Rt - 2, T + 2, Rt, B}, Darken(base, 70));
-        fillEdges(canvas, {Rt - 2, T, Rt, T + 2}, platform::colorToRgb(base));
+        return Darken(s, 100);
     }
+    polyline(canvas, {{L, B - 1}, {L, T}, {Rt - 3, T}, {Rt - 3, B}}, pal.SelectFrame);
+    fillEdges(canvas, {Rt - 2, T + 2, Rt, B}, Darken(base, 70));
+    fillEdges(canvas, {Rt - 2, T, Rt, T + 2}, platform::colorToRgb(base));
+    return platform::colorToRgb(base);
 }
 
 void DrawCheckMark(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item, bool selected,
@@ -216,9 +217,8 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
         if (bar) {
             SkinLook barLook = look;
             barLook.palette.BarFace = barFace;
-            DrawBarSelection(canvas, barLook, !item.rightToLeft && look.IsTrueColor,
-                             look.colors.MenuBarColor, R.rect());
-            lastFill = pal.SelectFace;
+            lastFill = DrawBarSelection(canvas, barLook, !item.rightToLeft && look.IsTrueColor,
+                                        look.colors.MenuBarColor, R.rect());
         } else if (item.enabled) {
             const Edges box{R.L, R.T + 1, look.FlatMenu ? R.R - 1 : R.R, R.B - 1};
             rectangle(canvas, box, pal.SelectFrame, &pal.SelectFace);

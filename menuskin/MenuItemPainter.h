@@ -42,7 +42,8 @@ ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect 
 
 // The selection box of a bar item: with a graded shadow at its right (shadowed), or a plain
 // box with a dark strip (simple). base is the bar's colour for the simple box.
-void DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, ColorValue base,
+// Returns the colour of the last fill.
+ColorValue DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowed, ColorValue base,
                       const QRect &r);
 
 // The frame of a checked item's picture, or the tick or radio dot of an item without one.

@@ -174,6 +174,17 @@ TEST_F(MenuItemTest, DisabledCheckMarkIsDrawnInTheDisabledColourOnTheBackground)
     EXPECT_EQ(at(image, L + 1, T + 5), pal().DisabledText);
     // Filled with what the background was filled with last: the gradient's final column.
     EXPECT_EQ(at(image, L + 7, T + 2), Lighten(pal().IconColumnFace, 96));
+
+    // On a selected bar item, the last fill is the darkest grade of the selection's shadow.
+    MenuItemInfo bar;
+    bar.barItem = true;
+    bar.checked = true;
+    bar.enabled = false;
+    const QImage onBar = draw(bar, true, false, 50, 20);
+    const int barL = rect().left() + 7;   // the box centred in the icon column, one row higher
+    const int barT = rect().top() + 4;
+    EXPECT_EQ(at(onBar, barL, barT), pal().DisabledText);
+    EXPECT_EQ(at(onBar, barL + 7, barT + 2), Darken(pal().BarFace, 100));
 }
 
 TEST_F(MenuItemTest, CheckedRadioItemShowsRingWithDot)
