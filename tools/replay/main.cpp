@@ -1,23 +1,43 @@
 // quorbix-replay: reads a script on standard input and drives the engine exactly as the board
-// view does. One command per line; blank lines and lines starting with '#' are ignored.
+// view does. Sounds count as on.
 //
-//   clock N     each later Reseed reads N, N+1, N+2, ... (modulo 2^32) instead of the real clock
+//   clock N     each later Reseed reads N, N+1, N+2, ... (modulo 2^32) instead of the real
+//               clock; N from 0 to 4294967295
 //   mode M      GameMode := M (any signed 32-bit value)
 //   new         NewGame
 //   press C R   left press: current cell (C, R), then the mouse-down   -> preview P bubble B
+//               C from 0 to 10, R from 0 to 11 (the same for move)
 //   rpress      right press: the mouse-down alone                       -> preview P bubble B
 //   move C R    current cell (C, R) alone (arrow key, drag)
-//   dbl         second press of a double-click: RemoveGroup, then the mouse-down
-//   undo, redo  the menu commands, while available
+//   dbl         second press of a double-click: RemoveGroup, then the mouse-down; prints the
+//               sounds and the four result lines as they happen, then
+//               "removal acted A emptied E total T over O", then the mouse-down's preview
+//   undo, redo  the menu commands, only while available; no output either way
 //   board       the board and the engine's values, 13 lines
 //
-// A malformed line ends the run with a message naming it on standard error and exit status 2.
+// How a script is read:
+//   - A line ends at a line feed; a carriage return right before it (or right before the end
+//     of the input) belongs to the line end, so scripts saved with CRLF read the same.
+//   - Words are parted by blanks (spaces and tabs); blanks at either end of a line don't count.
+//     Any other byte (another control character, NUL, non-ASCII) belongs to the word it is in.
+//   - A line of blanks only is blank; a line whose first non-blank character is '#' is a
+//     comment, of any length. Both are skipped. A '#' after a command is an extra argument.
+//   - Commands are lower case and take exactly the arguments listed above.
+//   - A number is decimal digits with an optional '+' or '-' in front; leading zeros count for
+//     nothing ("007" is 7, "-0" is 0). Anything else ("0x1F", "3.0", "1e3", "--2") is not a
+//     number. A number outside its command's range, however many digits it has, is an error.
+//   - A line other than a comment may hold at most 4096 bytes after its leading blanks.
+//
+// A line that breaks these rules (an unknown command, a missing or extra argument, something
+// that is not a number or is out of range, a line too long) ends the run: everything printed
+// for the lines before it stands, a message naming the line goes to standard error, and the
+// exit status is 2. The end of the input ends the run with status 0; output that cannot be
+// written gives status 1.
 
 #include "Game.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,17 +61,76 @@ struct ScriptError {
     std::string reason;
 };
 
+constexpr std::size_t MaxLineBytes = 4096;
+
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> split(std::string_view line)
 {
     std::vector<std::string_view> words;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < line.size() && isBlank(line[i])) ++i;
         const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        while (i < line.size() && !isBlank(line[i])) ++i;
         if (i > start) words.push_back(line.substr(start, i - start));
     }
     return words;
+}
+
+// The script line by line. Leading blanks and comments are dropped as they are read, so a
+// comment of any length costs no memory and any other line is held up to MaxLineBytes.
+class ScriptReader {
+public:
+    enum class Line { Command, Skip, TooLong, End };
+
+    // The next line; for Command its text without the line end, for TooLong its beginning.
+    Line next(std::string &text)
+    {
+        text.clear();
+        int c = std::getc(stdin);
+        if (c == EOF) return Line::End;
+        ++number_;
+        while (isBlank(c)) c = std::getc(stdin);
+        if (c == '#') {
+            skipRest(c);
+            return Line::Skip;
+        }
+        for (; c != '\n' && c != EOF; c = std::getc(stdin)) {
+            // One byte past the bound may still be the carriage return of a CRLF.
+            if (text.size() > MaxLineBytes) return Line::TooLong;
+            text += static_cast<char>(c);
+        }
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (text.size() > MaxLineBytes) return Line::TooLong;
+        return text.find_first_not_of(" \t") == std::string::npos ? Line::Skip : Line::Command;
+    }
+
+    long number() const { return number_; }
+
+private:
+    static void skipRest(int c)
+    {
+        while (c != '\n' && c != EOF) c = std::getc(stdin);
+    }
+
+    long number_ = 0;
+};
+
+// The line as the error message quotes it: bytes that are not printable ASCII as \xNN.
+std::string quoted(std::string_view text)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (const char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b >= 0x20 && b < 0x7f) {
+            out += ch;
+        } else {
+            ((out += "\\x") += hex[b >> 4]) += hex[b & 15];
+        }
+    }
+    return out + '"';
 }
 
 // A decimal integer with an optional sign, within [low, high].
@@ -60,17 +139,17 @@ std::int64_t number(std::string_view word, std::int64_t low, std::int64_t high)
     std::size_t i = 0;
     bool negative = false;
     if (i < word.size() && (word[i] == '-' || word[i] == '+')) negative = word[i++] == '-';
-    if (i == word.size()) throw ScriptError{"not a number: " + std::string(word)};
+    if (i == word.size()) throw ScriptError{"not a number " + quoted(word)};
     std::int64_t value = 0;
     for (; i < word.size(); ++i) {
-        if (word[i] < '0' || word[i] > '9') throw ScriptError{"not a number: " + std::string(word)};
+        if (word[i] < '0' || word[i] > '9') throw ScriptError{"not a number " + quoted(word)};
         // Saturate far beyond any range asked for, so that long digit strings cannot overflow.
         if (value < (std::int64_t{1} << 40)) value = value * 10 + (word[i] - '0');
     }
     if (negative) value = -value;
     if (value < low || value > high)
         throw ScriptError{"number out of range " + std::to_string(low) + ".." +
-                          std::to_string(high) + ": " + std::string(word)};
+                          std::to_string(high) + ": " + quoted(word)};
     return value;
 }
 
@@ -166,7 +245,7 @@ void run(Game &game, std::uint32_t &nextClock, const std::vector<std::string_vie
         expectArgs(words, 0);
         printBoard(game);
     } else {
-        throw ScriptError{"unknown command: " + std::string(command)};
+        throw ScriptError{"unknown command " + quoted(command)};
     }
 }
 
@@ -179,20 +258,28 @@ int main()
     game.setListener(&listener);
     std::uint32_t nextClock = 0;
 
-    std::string line;
-    long lineNumber = 0;
-    while (std::getline(std::cin, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::vector<std::string_view> words = split(line);
-        if (words.empty() || words[0].front() == '#') continue;
+    ScriptReader script;
+    std::string text;
+    for (;;) {
+        const ScriptReader::Line line = script.next(text);
+        if (line == ScriptReader::Line::End) break;
+        if (line == ScriptReader::Line::Skip) continue;
         try {
-            run(game, nextClock, words);
+            if (line == ScriptReader::Line::TooLong)
+                throw ScriptError{"line longer than " + std::to_string(MaxLineBytes) + " bytes"};
+            run(game, nextClock, split(text));
         } catch (const ScriptError &e) {
             std::fflush(stdout);
-            std::fprintf(stderr, "quorbix-replay: line %ld: %s\n", lineNumber, e.reason.c_str());
+            const std::string shown =
+                line == ScriptReader::Line::TooLong ? quoted(text.substr(0, 40)) + "..." : quoted(text);
+            std::fprintf(stderr, "quorbix-replay: line %ld: %s: %s\n", script.number(),
+                         e.reason.c_str(), shown.c_str());
             return 2;
         }
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "quorbix-replay: the output could not be written\n");
+        return 1;
     }
     return 0;
 }
