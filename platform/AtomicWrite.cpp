@@ -86,6 +86,9 @@ bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
     struct stat old {};
     const bool replacing = ::stat(target.constData(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode)) return false;
+    // A file its owner made read-only stays as it is: the rename would get past the mode that
+    // a write in place respects.
+    if (replacing && ::access(target.constData(), W_OK) != 0) return false;
 
     QByteArray temporary;
     Descriptor fd(createTemporary(target, temporary));

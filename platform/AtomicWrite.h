@@ -9,8 +9,9 @@ namespace platform {
 
 // Writes the bytes to a new file in the same folder, flushes it to disk and renames it over
 // the old file (following a symbolic link to the file it names). The old file's permissions
-// carry over; a new file gets the usual ones. False when any step failed; the old file is then
-// as it was and no temporary file is left behind.
+// carry over; a new file gets the usual ones. An old file that this process may not write is
+// not replaced. False when any step failed; the old file is then as it was and no temporary
+// file is left behind.
 bool replaceFileAtomically(const QString &path, const QByteArray &bytes);
 
 }  // namespace platform

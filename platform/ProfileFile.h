@@ -8,8 +8,9 @@
 //
 // The file is UTF-8 text. Lines end in LF or CRLF (new lines follow the file's own); a line
 // "[name]" opens a section, "key=value" is a key, ";" starts a comment; blanks around names and
-// values do not count. A line without "=" is a key without a value: listed by readKeys, read as
-// the default. Keys before the first section belong to none.
+// values do not count, and a value written between a pair of quotes (" or ') reads without
+// them. A line without "=" is a key without a value: listed by readKeys, read as the default.
+// Keys before the first section belong to none.
 //
 // Names and values that would break the format are cleaned, the same way on every read and
 // write, so what a caller writes it finds again under the same name:
@@ -21,8 +22,9 @@
 //
 // Damaged files never fail a read: a file over 1 MiB, a FIFO or device in place of the file, or
 // an unreadable file reads as missing, and a line over 64 KiB is never a key. A write refuses
-// (ProfileWriteError, file untouched) where it could not keep the other lines: an existing file
-// it cannot read whole, or something other than a regular file.
+// (ProfileWriteError, file untouched) a file it may not write (a read-only file) and, since it
+// could not keep the other lines, an existing file it cannot read whole or something other
+// than a regular file.
 
 #include <QString>
 #include <QStringList>

@@ -89,6 +89,13 @@ std::optional<int> parseProfileInteger(QStringView text)
     return parseDecimal(text);
 }
 
+QString unquoteProfileValue(const QString &value)
+{
+    const bool quoted = value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+                        value.back() == value.front();
+    return quoted ? value.mid(1, value.size() - 2) : value;
+}
+
 QString cleanProfileName(const QString &name, bool isKey)
 {
     QString s = blanksForControls(name);
@@ -198,7 +205,7 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
     if (spans.empty()) return std::nullopt;
     const std::optional<qsizetype> i = findKey(spans.front(), key);
     if (!i || !lines_[*i].hasValue) return std::nullopt;
-    return decode(lines_[*i].value);
+    return unquoteProfileValue(decode(lines_[*i].value));
 }
 
 QStringList ProfileText::keys(const QString &section) const

@@ -26,6 +26,10 @@ inline constexpr qsizetype kMaxProfileLineBytes = 64 * 1024;
 // Anything else, and decimal text outside the int range, is nullopt.
 std::optional<int> parseProfileInteger(QStringView text);
 
+// A value as the reader hands it out: one pair of matching quotes (" or ') around it is
+// dropped, as the profile functions of the platform the game was made for do.
+QString unquoteProfileValue(const QString &value);
+
 // The rule that keeps a write from creating or damaging other lines: control characters
 // (line breaks, tabs, NUL, ...) become blanks, blanks at both ends are dropped and, in a key,
 // "=" and a leading "[" or ";" become "_". Values get the first two steps only.
@@ -38,7 +42,8 @@ public:
 
     QByteArray bytes() const;
 
-    // nullopt for a missing section or key, and for a key line without "=".
+    // nullopt for a missing section or key, and for a key line without "="; the value is
+    // trimmed and unquoted.
     std::optional<QString> value(const QString &section, const QString &key) const;
     // Key names of the first section of that name, in file order.
     QStringList keys(const QString &section) const;

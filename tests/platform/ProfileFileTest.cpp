@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using platform::ProfileFile;
 using platform::ProfileWriteError;
@@ -59,6 +60,19 @@ TEST_F(ProfileFileTest, ReadsNamesWithoutRegardToCaseAcrossLineEndsBlanksAndComm
     EXPECT_EQ(ini.readString("Sounds", "; Hidden", "d"), "d");
     EXPECT_EQ(ini.readKeys("sounds"), QStringList({"Play Sounds", "a line without equals sign"}));
     EXPECT_EQ(ini.readString("", "stray", "d"), "d");
+}
+
+TEST_F(ProfileFileTest, AValueBetweenMatchingQuotesReadsWithoutThem)
+{
+    put("[Modus]\nShifter=\"2\"\n"
+        "[Names]\nSingle= 'Ann' \nEmpty=\"\"\nLone=\"\nMixed=\"Bo'\nInner=a\"b\"\n");
+    const ProfileFile ini(path());
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 2);
+    EXPECT_EQ(ini.readString("Names", "Single", "d"), "Ann");
+    EXPECT_EQ(ini.readString("Names", "Empty", "d"), "");
+    EXPECT_EQ(ini.readString("Names", "Lone", "d"), "\"");
+    EXPECT_EQ(ini.readString("Names", "Mixed", "d"), "\"Bo'");
+    EXPECT_EQ(ini.readString("Names", "Inner", "d"), "a\"b\"");
 }
 
 TEST_F(ProfileFileTest, SkipsTheByteOrderMarkOfAnEditorAndKeepsIt)
@@ -284,6 +298,20 @@ TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionsAndItsLink)
     EXPECT_EQ(bytes("real.ini"), "[Modus]\nShifter=2\n");
     EXPECT_EQ(QFile::permissions(path("real.ini")), QFile::ReadOwner | QFile::WriteOwner |
                                                         QFile::ReadUser | QFile::WriteUser);
+}
+
+// Root may write any file, so only an ordinary user sees the refusal.
+TEST_F(ProfileFileTest, AReadOnlyFileIsNeitherReplacedNorWritten)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
+    const QByteArray before = "[Modus]\nShifter=1\n";
+    put(before);
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadUser));
+    ProfileFile ini(path());
+    EXPECT_THROW(ini.writeInteger("Modus", "Shifter", 2), ProfileWriteError);
+    EXPECT_THROW(ini.replaceSection("Modus", {{"Shifter", "3"}}), ProfileWriteError);
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList("quorbix.ini"));
 }
 
 // The file size limit makes the new copy's write fail half-way, for root as for anyone.

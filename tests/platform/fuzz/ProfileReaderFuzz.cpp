@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     platform::ProfileText edited = text;
     if (!key.isEmpty()) {
         edited.setValue(section, key, value);
-        check(edited.value(section, key) == value);
+        check(edited.value(section, key) == platform::unquoteProfileValue(value));
         check(edited.keys(guard) == guardKeys);
     }
     edited.replaceSection(section, {{QStringLiteral("Ann_0"), QStringLiteral("950")}});
