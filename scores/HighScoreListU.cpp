@@ -17,6 +17,9 @@
 #include <QPropertyAnimation>
 #include <QTableWidgetItem>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 constexpr int NameMaxLength = 255;
@@ -91,7 +94,10 @@ void THighScoreForm::askForName()
     const QString name = StorableName(prompt.textValue());
     if (name.isEmpty())
         return;
-    lastTotal_ = actualScore_ + bonus_;
+    // Points and bonus are each within 32 bits, their sum need not be: the entry is clamped.
+    lastTotal_ = static_cast<int>(std::clamp<qint64>(qint64(actualScore_) + bonus_,
+                                                     std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
     scores_.Insert(name, lastTotal_);
 }
 

@@ -21,6 +21,8 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 
+#include <limits>
+
 namespace {
 
 void closeForm(THighScoreForm *form)
@@ -347,6 +349,15 @@ TEST_F(HighScoreFormTest, AFirstGameEverCreatesTheFileWithOneKey)
     EXPECT_EQ(script.handled(), 2);
     EXPECT_EQ(sounds.played, QStringList({"APPLAUSE"}));
     EXPECT_EQ(readHighScoreFile(), "[high score: Megashift Row]\nAnn_0=7\n");
+}
+
+TEST_F(HighScoreFormTest, TheEntryOfAHugeGameIsClampedNotWrappedAround)
+{
+    ModalScript script;
+    script.then<QInputDialog>(typeName("Ann")).then<THighScoreForm>(closeForm);
+    ShowHighScores(nullptr, true, 2, std::numeric_limits<int>::max(), 1000, false);
+    EXPECT_EQ(script.handled(), 2);
+    EXPECT_EQ(readHighScoreFile(), "[high score: Add Row]\nAnn_0=2147483647\n");
 }
 
 TEST_F(HighScoreFormTest, AGameThatDoesNotQualifyOpensNothingAndWritesNothing)
