@@ -112,6 +112,17 @@ QStringList ProfileFile::readKeys(const QString &section) const
     return text->keys(sectionName(section));
 }
 
+std::vector<std::pair<QString, int>> ProfileFile::readIntegerSection(const QString &section,
+                                                                    int def) const
+{
+    std::vector<std::pair<QString, int>> out;
+    const std::optional<ProfileText> text = loadForReading(path_);
+    if (!text) return out;
+    for (const auto &[key, value] : text->entries(sectionName(section)))
+        out.emplace_back(key, value ? parseProfileInteger(*value).value_or(def) : def);
+    return out;
+}
+
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     const QString s = sectionName(section);

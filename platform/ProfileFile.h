@@ -60,6 +60,10 @@ public:
     bool readBool(const QString &section, const QString &key, bool def) const;
     // Key names of a section in file order; empty for a missing file or section.
     QStringList readKeys(const QString &section) const;
+    // Every key of a section with its value read as by readInteger (def where it is not a
+    // number), in file order, from one read of the file: a list of many keys costs one parse,
+    // not one per key.
+    std::vector<std::pair<QString, int>> readIntegerSection(const QString &section, int def) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);

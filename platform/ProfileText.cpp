@@ -219,6 +219,22 @@ QStringList ProfileText::keys(const QString &section) const
     return names;
 }
 
+std::vector<std::pair<QString, std::optional<QString>>>
+ProfileText::entries(const QString &section) const
+{
+    std::vector<std::pair<QString, std::optional<QString>>> out;
+    const std::vector<Span> spans = sections(section);
+    if (spans.empty()) return out;
+    for (qsizetype i = spans.front().header + 1; i < spans.front().end; ++i) {
+        const Line &line = lines_[i];
+        if (line.kind != Kind::Key || line.name.isEmpty()) continue;
+        out.emplace_back(line.name, line.hasValue
+                                        ? std::optional<QString>(unquoteProfileValue(decode(line.value)))
+                                        : std::nullopt);
+    }
+    return out;
+}
+
 ProfileText::LineEnd ProfileText::newline() const
 {
     for (const Line &line : lines_) {

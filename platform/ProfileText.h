@@ -47,6 +47,8 @@ public:
     std::optional<QString> value(const QString &section, const QString &key) const;
     // Key names of the first section of that name, in file order.
     QStringList keys(const QString &section) const;
+    // The same keys, each with the value of its own line (nullopt without "="), in one pass.
+    std::vector<std::pair<QString, std::optional<QString>>> entries(const QString &section) const;
 
     void setValue(const QString &section, const QString &key, const QString &value);
     // Removes every section of that name; false when there was none.

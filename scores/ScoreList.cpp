@@ -11,16 +11,6 @@
 #include <limits>
 #include <utility>
 
-namespace {
-
-// A value that does not read as a number counts as 0, and is written back as 0.
-int storedScore(const platform::ProfileFile &file, const QString &section, const QString &key)
-{
-    return file.readInteger(section, key, 0);
-}
-
-}  // namespace
-
 QString ScoreSectionName(int mode)
 {
     static const std::array<const char *, 4> names = {
@@ -41,13 +31,14 @@ int LowestStoredScore(int mode)
     const QString section = ScoreSectionName(mode);
     if (section.isEmpty())
         return -1;
-    const platform::ProfileFile file(platform::highScoreFilePath());
-    const QStringList keys = file.readKeys(section);
-    if (keys.size() < ScoreList::Capacity)
+    // A value that does not read as a number counts as 0.
+    const auto stored =
+        platform::ProfileFile(platform::highScoreFilePath()).readIntegerSection(section, 0);
+    if (stored.size() < std::size_t(ScoreList::Capacity))
         return -1;
     int lowest = std::numeric_limits<int>::max();
-    for (const QString &key : keys)
-        lowest = std::min(lowest, storedScore(file, section, key));
+    for (const auto &entry : stored)
+        lowest = std::min(lowest, entry.second);
     return lowest;
 }
 
@@ -58,8 +49,9 @@ QString StorableName(const QString &typed)
 
 void ScoreList::LoadScores(const platform::ProfileFile &file, const QString &section)
 {
-    for (const QString &key : file.readKeys(section))
-        entries_.push_back(Tscore{NameFromKey(key), storedScore(file, section, key)});
+    // A value that does not read as a number counts as 0, and is written back as 0.
+    for (const auto &[key, score] : file.readIntegerSection(section, 0))
+        entries_.push_back(Tscore{NameFromKey(key), score});
     sort();
 }
 

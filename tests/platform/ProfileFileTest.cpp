@@ -145,6 +145,19 @@ TEST_F(ProfileFileTest, ListsKeysInFileOrderFromTheFirstSectionOfAName)
     EXPECT_EQ(hsl.readInteger("high score", "Late_0", 0), 0);
 }
 
+TEST_F(ProfileFileTest, ReadsAWholeSectionOfIntegersInFileOrderInOneGo)
+{
+    put("[high score]\nBob_1=700\nAnn_0=950\nann_0=\"415\"\nJunk_3=lots\nBare\n"
+        "[HIGH SCORE]\nLate_0=1\n");
+    const ProfileFile hsl(path());
+    using Entries = std::vector<std::pair<QString, int>>;
+    // Each key keeps the value of its own line; what is not a number is the default.
+    EXPECT_EQ(hsl.readIntegerSection("High Score", -1),
+              Entries({{"Bob_1", 700}, {"Ann_0", 950}, {"ann_0", 415}, {"Junk_3", -1}, {"Bare", -1}}));
+    EXPECT_TRUE(hsl.readIntegerSection("high score: shifter", 0).empty());
+    EXPECT_TRUE(ProfileFile(path("missing.hsl")).readIntegerSection("high score", 0).empty());
+}
+
 TEST_F(ProfileFileTest, CreatesTheFileAndAppendsNewSectionsAtTheEnd)
 {
     ProfileFile ini(path());
