@@ -61,9 +61,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::T
 
 TForm1::~TForm1()
 {
-    // Nothing may report to a window that is going away.
-    game_.setListener(nullptr);
-    WriteWindowSettings();
+    FormDestroy();
 }
 
 TDrawGrid *TForm1::grid() const { return ui->DrawGrid1; }
@@ -124,8 +122,10 @@ void TForm1::FormCreate()
     connect(ui->Undo2, &QAction::triggered, this, &TForm1::Undo2Click);
     connect(ui->Redo2, &QAction::triggered, this, &TForm1::Redo2Click);
     connect(ui->Soundson1, &QAction::triggered, this, &TForm1::Soundson1Click);
-    connect(ui->ModeGroup, &QActionGroup::triggered, this,
-            [this](QAction *item) { SetGameModeFromMenu(item->property("GameMode").toInt()); });
+    connect(ui->Normal1, &QAction::triggered, this, &TForm1::Normal1Click);
+    connect(ui->Shifter1, &QAction::triggered, this, &TForm1::Shifter1Click);
+    connect(ui->AddLast1, &QAction::triggered, this, &TForm1::AddLast1Click);
+    connect(ui->MegaShift1, &QAction::triggered, this, &TForm1::MegaShift1Click);
     connect(ui->Standard1, &QAction::triggered, this, &TForm1::Standard1Click);
     connect(ui->KidsImages1, &QAction::triggered, this, &TForm1::KidsImages1Click);
     connect(ui->SmallImages1, &QAction::triggered, this, &TForm1::SmallImages1Click);
@@ -190,9 +190,17 @@ void TForm1::ReadWindowSettings()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    fadeOut();
-    fadedOut_ = true;
+    FormClose();
     QMainWindow::closeEvent(event);
+}
+
+void TForm1::FormClose() { fadeOut(); }
+
+void TForm1::FormDestroy()
+{
+    // Nothing may report to a window that is going away.
+    game_.setListener(nullptr);
+    WriteWindowSettings();
 }
 
 void TForm1::WriteWindowSettings()
@@ -372,11 +380,16 @@ void TForm1::Redo2Click() { game_.Redo(); }
 
 void TForm1::Soundson1Click() { soundsOn_ = ui->Soundson1->isChecked(); }
 
-void TForm1::SetGameModeFromMenu(int mode)
+void TForm1::SetGameMode(int mode)
 {
     // The rules change at the next removal; the caption and the width at the next new game.
     game_.setGameMode(mode);
 }
+
+void TForm1::Normal1Click() { SetGameMode(0); }
+void TForm1::Shifter1Click() { SetGameMode(1); }
+void TForm1::AddLast1Click() { SetGameMode(2); }
+void TForm1::MegaShift1Click() { SetGameMode(3); }
 
 void TForm1::SetPictureSize(PictureSize size)
 {

@@ -48,7 +48,10 @@ public:
     void Undo2Click();
     void Redo2Click();
     void Soundson1Click();
-    void SetGameModeFromMenu(int mode);   // Normal1, Shifter1, AddLast1, MegaShift1
+    void Normal1Click();
+    void Shifter1Click();
+    void AddLast1Click();
+    void MegaShift1Click();
     void Standard1Click();
     void KidsImages1Click();
     void SmallImages1Click();
@@ -67,6 +70,8 @@ private:
     // Start-up and shut-down.
     void FormCreate();
     void FormShow();
+    void FormClose();
+    void FormDestroy();
     void ReadWindowSettings();
     void WriteWindowSettings();
 
@@ -79,6 +84,7 @@ private:
     void DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &rect);
     void FormPaint(QPainter &painter);
 
+    void SetGameMode(int mode);
     void SetPictureSize(quorbix::PictureSize size);
     void reloadPictures();
     void fitWindow();
@@ -102,5 +108,4 @@ private:
     TAboutBoxDlg *AboutBoxDlg1 = nullptr;
     QString helpFile_;
     bool formShown_ = false;
-    bool fadedOut_ = false;
 };
