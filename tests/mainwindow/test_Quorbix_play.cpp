@@ -222,3 +222,28 @@ TEST_F(MainFormTest, TheEndOfAGameShowsTheResultThenTheHighScores)
     EXPECT_EQ(form->game().SymbolsLeft(), 3);
     EXPECT_TRUE(form->game().AnyMoveLeft());
 }
+
+TEST_F(MainFormTest, AHugeTotalEntersTheHighScoreListClampedNotWrappedAround)
+{
+    open();
+    ModalWatcher watcher;
+    watcher.inspect = [](QWidget *w) {
+        if (auto *prompt = qobject_cast<QInputDialog *>(w)) {
+            prompt->setTextValue(QStringLiteral("Marathon"));
+            prompt->accept();
+        }
+    };
+    std::vector<std::string> rows(12, "...........");
+    rows[11] = "00.......1.";   // the pair ends the game with one symbol left: a bonus of 1000
+    setField(form->game(), rows);
+    form->game().setTotalScoreForTesting(engine::TotalScore::fromPoints(2147483600LL));
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    ASSERT_TRUE(watcher.classNames().contains("QInputDialog"));
+
+    // The high score window has written its list on closing: P + bonus is 2147484602, which a
+    // 32-bit score cannot hold, so the entry is the largest one it can.
+    const QByteArray list = readTextFile(exeDir.filePath("quorbix.hsl"));
+    EXPECT_TRUE(list.contains("Marathon")) << list.constData();
+    EXPECT_TRUE(list.contains("=2147483647")) << list.constData();
+}
