@@ -179,6 +179,41 @@ TEST_F(MainFormTest, ASizeChangeKeepsTheBoardTheScoreAndTheTopLeftCorner)
     EXPECT_FALSE(item("Standard1")->isChecked());
 }
 
+TEST_F(MainFormTest, ThePointsBubbleSitsBelowLeftOfThePointerAndStaysInsideTheView)
+{
+    open();
+    // An empty field: the bubble (with "0") is the only blue on the white view.
+    setField(form->game(), std::vector<std::string>(12, "..........."));
+    const struct {
+        QPoint press;    // in the view's content, inside its 2-pixel border
+        int circleTop;   // y0 - 2
+        int circleRight; // X + 2
+    } cases[] = {
+        {{150, 100}, 118, 152},   // y0 = Y + 20
+        {{5, 5}, 48, 52},         // y0 raised to 50; X < 20 moves it to 50
+        {{200, 280}, 241, 202},   // y0 lowered to the view's height 293 - 50
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.press.y());
+        QTest::mousePress(grid(), Qt::LeftButton, {}, c.press + QPoint(2, 2));
+        const QImage view = grid()->grab().toImage().copy(grid()->contentsRect());
+        QRect blue;
+        bool lightYellow = false;
+        for (int y = 0; y < view.height(); ++y)
+            for (int x = 0; x < view.width(); ++x) {
+                const QColor p = view.pixelColor(x, y);
+                if (p.blue() > 200 && p.red() < 60 && p.green() < 60) blue |= QRect(x, y, 1, 1);
+                if (p == QColor(255, 255, 187)) lightYellow = true;
+            }
+        // The 2-pixel pen straddles the circle's box by a pixel.
+        EXPECT_NEAR(blue.top(), c.circleTop, 1);
+        EXPECT_NEAR(blue.right(), c.circleRight, 1);
+        EXPECT_NEAR(blue.width(), blue.height(), 1) << "a circle";
+        EXPECT_TRUE(lightYellow);
+        QTest::mouseRelease(grid(), Qt::LeftButton, {}, c.press + QPoint(2, 2));
+    }
+}
+
 TEST_F(MainFormTest, TheStatusBarHasFivePanelsAndCutsTheLastOffInTheNarrowWindow)
 {
     open();
