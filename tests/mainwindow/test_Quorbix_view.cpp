@@ -311,34 +311,45 @@ TEST_F(MainFormTest, CustomizeInTheStandardSizeOnlyExplains)
 TEST_F(MainFormTest, CustomizedPicturesShowAtOnceAfterOkAndNotAfterCancel)
 {
     open();
-    item("SmallImages1")->trigger();
-    const QImage before = form->pictures().entry(0).toImage();
-    const auto placePicture = [](QWidget *w, bool ok) {
-        auto *dialog = qobject_cast<TForm2 *>(w);
-        ASSERT_NE(dialog, nullptr);
-        auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("LV"));
-        list->setCurrentItem(list->topLevelItem(40));
-        dialog->Image1DblClick();
-        if (ok) dialog->accept();
-    };
-    {
-        ModalWatcher watcher;
-        watcher.inspect = [&](QWidget *w) { placePicture(w, false); };
-        item("SelectSymbols1")->trigger();
+    const struct {
+        const char *item;
+        bool kidSize;
+        const resources::PictureLibrary &library;
+    } sizes[] = {{"SmallImages1", false, resources::smallLibrary()},
+                 {"KidsImages1", true, resources::bigLibrary()}};
+    for (const auto &size : sizes) {
+        SCOPED_TRACE(size.item);
+        item(size.item)->trigger();
+        const QImage before = form->pictures().entry(0).toImage();
+        const auto placePicture = [&](QWidget *w, bool ok) {
+            auto *dialog = qobject_cast<TForm2 *>(w);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->KidSize(), size.kidSize);
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("LV"));
+            list->setCurrentItem(list->topLevelItem(40));
+            dialog->Image1DblClick();
+            if (ok) dialog->accept();
+        };
+        {
+            ModalWatcher watcher;
+            watcher.inspect = [&](QWidget *w) { placePicture(w, false); };
+            item("SelectSymbols1")->trigger();
+        }
+        EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), before)) << "Cancel";
+        {
+            ModalWatcher watcher;
+            watcher.inspect = [&](QWidget *w) { placePicture(w, true); };
+            item("SelectSymbols1")->trigger();
+        }
+        const int side = size.library.pictureSize();
+        QImage expected(side, side, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            QPainter p(&expected);
+            p.drawPixmap(0, 0, size.library.plain(40));
+        }
+        EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), expected));
     }
-    EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), before)) << "Cancel";
-    {
-        ModalWatcher watcher;
-        watcher.inspect = [&](QWidget *w) { placePicture(w, true); };
-        item("SelectSymbols1")->trigger();
-    }
-    QImage expected(16, 16, QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    {
-        QPainter p(&expected);
-        p.drawPixmap(0, 0, resources::smallLibrary().plain(40));
-    }
-    EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), expected));
 }
 
 TEST_F(MainFormTest, EveryOtherCommandOpensItsWindow)
