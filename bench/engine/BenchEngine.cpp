@@ -91,8 +91,10 @@ BENCHMARK(BM_SelectGroupWholeField);
 
 // One move as the board view makes it: press (select), double-click (remove, settle, feed, test
 // for the end) and the press that ends the double-click. The restore of the position is a copy
-// of 432 bytes.
-void BM_PressAndRemove(benchmark::State &state)
+// of 432 bytes. Without the removal (PressOnly) it measures the restore and the selection, to
+// take them out of the figure.
+template <bool Remove>
+void pressOnPositions(benchmark::State &state)
 {
     const auto mode = static_cast<std::int32_t>(state.range(0));
     const std::vector<Position> pool = positions(mode, state.range(1) != 0);
@@ -103,34 +105,23 @@ void BM_PressAndRemove(benchmark::State &state)
         const Position &p = pool[k++ % pool.size()];
         game.boardForTesting() = p.board;
         game.DrawGrid1SelectCell(p.cell / engine::Rows, p.cell % engine::Rows);
-        game.SelectGroup();
-        benchmark::DoNotOptimize(game.RemoveGroup());
         benchmark::DoNotOptimize(game.SelectGroup());
+        if constexpr (Remove) {
+            benchmark::DoNotOptimize(game.RemoveGroup());
+            benchmark::DoNotOptimize(game.SelectGroup());
+        }
     }
 }
-BENCHMARK(BM_PressAndRemove)
-    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})   // any removal
-    ->Args({2, 1})->Args({3, 1})                               // removals that feed
-    ->ArgNames({"mode", "feeding"});
 
-// The same without the removal, to take the selection and the restore out of the figure above.
-void BM_PressOnly(benchmark::State &state)
-{
-    const auto mode = static_cast<std::int32_t>(state.range(0));
-    const std::vector<Position> pool = positions(mode, state.range(1) != 0);
-    std::uint32_t clock = 7;
-    Game game = makeGame(clock, mode);
-    std::size_t k = 0;
-    for (auto _ : state) {
-        const Position &p = pool[k++ % pool.size()];
-        game.boardForTesting() = p.board;
-        game.DrawGrid1SelectCell(p.cell / engine::Rows, p.cell % engine::Rows);
-        benchmark::DoNotOptimize(game.SelectGroup());
-    }
-}
+void BM_PressAndRemove(benchmark::State &state) { pressOnPositions<true>(state); }
+void BM_PressOnly(benchmark::State &state) { pressOnPositions<false>(state); }
+
+// Any removal, and removals that feed.
+BENCHMARK(BM_PressAndRemove)
+    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})->Args({2, 1})->Args({3, 1})
+    ->ArgNames({"mode", "feeding"});
 BENCHMARK(BM_PressOnly)
-    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})
-    ->Args({2, 1})->Args({3, 1})
+    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})->Args({2, 1})->Args({3, 1})
     ->ArgNames({"mode", "feeding"});
 
 // A whole game: the deal, then moves on the first movable cell from a wandering start, with the
