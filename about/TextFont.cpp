@@ -1,19 +1,27 @@
 #include "TextFont.h"
 
-TextFont TextFont::points(const QString &family, int pointSize, const QColor &color)
+namespace {
+
+TextFont withColor(QFont font, const QColor &color)
 {
     TextFont f;
-    f.font = QFont(family);
-    f.font.setPointSize(pointSize);
+    f.font = std::move(font);
     f.color = color;
     return f;
 }
 
+}  // namespace
+
+TextFont TextFont::points(const QString &family, int pointSize, const QColor &color)
+{
+    QFont font(family);
+    font.setPointSize(pointSize);
+    return withColor(font, color);
+}
+
 TextFont TextFont::pixels(const QString &family, int pixelSize, const QColor &color)
 {
-    TextFont f;
-    f.font = QFont(family);
-    f.font.setPixelSize(pixelSize);
-    f.color = color;
-    return f;
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return withColor(font, color);
 }
