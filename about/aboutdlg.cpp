@@ -52,7 +52,7 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
 {
     auto box = std::make_unique<TAboutBox>(parentWindow);
     auto &ui = box->ui;
-    const QPixmap tile = resources::aboutBackgroundTile();
+    const QPixmap tile = resources::aboutBackgroundTile(box->devicePixelRatioF());
     box->setBackground(m_useBackBMP, m_backBMP, tile, m_backCol);
     box->setFont(m_formFont.font);
     QPalette pal = box->palette();

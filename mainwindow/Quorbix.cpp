@@ -233,10 +233,11 @@ void TForm1::ApplyPictureSize(PictureSize size)
 
 void TForm1::reloadPictures()
 {
+    const qreal ratio = devicePixelRatioF();
     switch (pictureSize_) {
-    case PictureSize::Standard: pictures_.LoadStandardPictures(); break;
-    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath()); break;
-    case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath()); break;
+    case PictureSize::Standard: pictures_.LoadStandardPictures(ratio); break;
+    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath(), ratio); break;
+    case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath(), ratio); break;
     }
     ui->DrawGrid1->Repaint();
 }
@@ -276,6 +277,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         QPainter painter(ui->centralwidget);
         FormPaint(painter);
     }
+    // Moved to a screen of another scale: the pictures follow, sharp on a scaled screen and
+    // unscaled on one at 100 %.
+    if (watched == ui->centralwidget && event->type() == QEvent::ScreenChangeInternal && formShown_
+        && pictures_.ratio() != devicePixelRatioF())
+        reloadPictures();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -6,6 +6,7 @@
 #include "Embedded.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 
 // Q_INIT_RESOURCE must be used outside any namespace. The resources live in a static library,
@@ -41,55 +42,85 @@ QImage embeddedImage(const QString &relative)
     return *decoded.insert(relative, QImage(embeddedPath(relative)));
 }
 
-QPixmap pictureFromStrip(const QString &relative, int n, int count, int size)
+int pictureScale(qreal ratio)
 {
-    if (n < 0 || n >= count)
-        return {};
-    const QImage strip = embeddedImage(relative);
-    if (strip.width() < count * size || strip.height() < size)
-        return {};
-    return QPixmap::fromImage(strip.copy(n * size, 0, size, size));
+    return ratio > 1 ? 2 : 1;
 }
-
-}  // namespace detail
 
 namespace {
 
-QPixmap embeddedPixmap(const QString &relative)
+// The decoded drawing at the scale, with that scale as its device pixel ratio.
+QImage imageAtScale(const QString &relative, int scale)
 {
-    return QPixmap::fromImage(detail::embeddedImage(relative));
+    if (scale == 1)
+        return embeddedImage(relative);
+    QString name = relative;
+    name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    QImage image = embeddedImage(name);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 }  // namespace
 
+QPixmap embeddedPixmap(const QString &relative, qreal ratio)
+{
+    return QPixmap::fromImage(imageAtScale(relative, pictureScale(ratio)));
+}
+
+QPixmap pictureFromStrip(const QString &relative, int n, int count, int size, qreal ratio)
+{
+    if (n < 0 || n >= count)
+        return {};
+    const int scale = pictureScale(ratio);
+    const QImage strip = imageAtScale(relative, scale);
+    const int side = size * scale;
+    if (strip.width() < count * side || strip.height() < side)
+        return {};
+    return QPixmap::fromImage(strip.copy(n * side, 0, side, side));
+}
+
+}  // namespace detail
+
+using detail::embeddedPixmap;
+
+QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture)
+{
+    QIcon icon(picture(1));
+    // The application's ratio is that of its most scaled screen.
+    if (!icon.isNull() && qGuiApp && qGuiApp->devicePixelRatio() > 1)
+        icon.addPixmap(picture(2));
+    return icon;
+}
+
 QPixmap windowIcon()
 {
-    return embeddedPixmap(QStringLiteral("pictures/window_icon.png"));
+    return embeddedPixmap(QStringLiteral("pictures/window_icon.png"), 1);
 }
 
-QPixmap aboutHeader()
+QPixmap aboutHeader(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_header.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_header.png"), ratio);
 }
 
-QPixmap aboutBackgroundTile()
+QPixmap aboutBackgroundTile(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/backgnd.png"));
+    return embeddedPixmap(QStringLiteral("pictures/backgnd.png"), ratio);
 }
 
-QPixmap aboutToolBand()
+QPixmap aboutToolBand(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_band.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_band.png"), ratio);
 }
 
-QPixmap aboutInfoGlyph()
+QPixmap aboutInfoGlyph(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_info.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_info.png"), ratio);
 }
 
-QPixmap aboutCloseGlyph()
+QPixmap aboutCloseGlyph(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_close.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_close.png"), ratio);
 }
 
 QString otherProgramsHtml()

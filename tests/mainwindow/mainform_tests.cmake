@@ -4,4 +4,5 @@ list(APPEND QUORBIX_MAINWINDOW_TEST_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_play.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_view.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_settings.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/test_PictureScale.cpp
 )

@@ -346,7 +346,7 @@ TEST_F(MainFormTest, CustomizedPicturesShowAtOnceAfterOkAndNotAfterCancel)
         expected.fill(Qt::white);
         {
             QPainter p(&expected);
-            p.drawPixmap(0, 0, size.library.plain(40));
+            p.drawPixmap(0, 0, size.library.plain(40, 1));
         }
         EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), expected));
     }
