@@ -38,9 +38,9 @@ void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &librar
         choice[static_cast<std::size_t>(kind)] =
             settings.readInteger(section, QString::number(kind), kind + defaultOffset);
 
+    ratio_ = ratio;
     // A library picture lies on a white ground of the library's size. A null picture (a number
     // outside the library) leaves the ground white, so the kind is drawn blank.
-    ratio_ = ratio;
     const int size = library.pictureSize();
     for (int kind = 0; kind < 5; ++kind) {
         const int n = choice[static_cast<std::size_t>(kind)];
