@@ -73,19 +73,6 @@ int detailedBlocks(const QImage &image)
     return blocks;
 }
 
-// The mean difference of the two images' channels, 0 to 255.
-double meanDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * a.width() * a.height());
-}
-
 }  // namespace
 
 TEST(PictureScale, AtOneToOneEveryCellKeepsItsPixels)
@@ -107,13 +94,11 @@ TEST(PictureScale, AtTwiceTheScaleCellsShowTheDoubleSizeDrawings)
         QImage twice = drawCells(size, 2);
         ASSERT_EQ(twice.size(), single.size() * 2);
         twice.setDevicePixelRatio(1);
-        // Not the 1x cells enlarged: detail that 1x pictures cannot have...
+        // Not the 1x cells enlarged: detail that 1x pictures cannot have (that they are the same
+        // pictures, the resource tests show).
         EXPECT_NE(twice, single.scaled(twice.size()));
         EXPECT_GT(detailedBlocks(twice), single.width() * single.height() / 20);
-        // ...of the same pictures in the same places: reduced again, they match closely.
-        const QImage reduced = twice.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_LT(meanDifference(reduced, single), 6.0);
-        // The frames of the cells keep their widths: the Small inset and the Big cell's strip.
+        // The frames of the cells keep their widths.
         const quorbix::ViewGeometry g = quorbix::viewGeometry(size);
         if (g.inset > 0) {
             EXPECT_EQ(twice.pixel(2 * g.inset - 1, 2 * g.cell - 1), qRgb(255, 255, 255));
@@ -127,6 +112,10 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
 {
     open();
     const qreal ratio = form->devicePixelRatioF();
+    // The scaled run must really be scaled, or it proves nothing.
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
     const qreal scale = ratio > 1 ? 2 : 1;
     for (const char *size : {"Standard1", "SmallImages1", "KidsImages1"}) {
         SCOPED_TRACE(size);
@@ -158,15 +147,17 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
     watcher.inspect = [&](QWidget *window) {
         seen << QString::fromLatin1(window->metaObject()->className());
         for (const char *name : {"Image1", "Image5"}) {
-            if (const auto *box = window->findChild<QLabel *>(QLatin1String(name)))
+            if (const auto *box = window->findChild<QLabel *>(QLatin1String(name))) {
                 EXPECT_EQ(box->pixmap().devicePixelRatio(), scale) << seen.last().toStdString() << " " << name;
+            }
         }
         if (const auto *list = window->findChild<QTreeWidget *>(QStringLiteral("LV"))) {
             const QIcon first = list->topLevelItem(0)->icon(0);
             EXPECT_EQ(first.pixmap(list->iconSize(), ratio).size(), list->iconSize() * scale);
         }
-        if (const auto *close = window->findChild<QToolButton *>(QStringLiteral("SpeedButton1")))
+        if (const auto *close = window->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))) {
             EXPECT_EQ(close->icon().pixmap(close->iconSize(), ratio).devicePixelRatio(), scale);
+        }
     };
     item("SelectSymbols1")->trigger();
     item("Showimagedispersion1")->trigger();
