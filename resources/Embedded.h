@@ -14,12 +14,12 @@ QString embeddedPath(const QString &relative);
 // that cannot be decoded gives a null image. The copy returned shares the kept pixels.
 QImage embeddedImage(const QString &relative);
 
-// The scale of the drawing that serves a window of the given device pixel ratio: 2 on a scaled
-// screen, else 1.
-int pictureScale(qreal ratio);
+// The device pixel ratio of the pictures that serve a window of the given ratio: the ratio
+// itself on a scaled screen, 1 otherwise.
+qreal pictureRatio(qreal ratio);
 
-// An embedded picture for a window of the given device pixel ratio: the file itself, or its
-// double-size drawing (the name with "@2x" before the extension) with devicePixelRatio 2.
+// An embedded picture for a window of the given device pixel ratio: the file itself at 1, else
+// its double-size drawing (the name with "@2x" before the extension), fitted to the ratio.
 QPixmap embeddedPixmap(const QString &relative, qreal ratio);
 
 // Picture n of an embedded strip of square pictures of size x size laid side by side (picture

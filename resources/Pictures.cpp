@@ -77,9 +77,9 @@ const PictureLibrary &smallLibrary()
 
 QPixmap onWhite(const QPixmap &picture, int size, qreal ratio)
 {
-    const int scale = detail::pictureScale(ratio);
-    QPixmap result(size * scale, size * scale);
-    result.setDevicePixelRatio(scale);
+    ratio = detail::pictureRatio(ratio);
+    QPixmap result((QSizeF(size, size) * ratio).toSize());
+    result.setDevicePixelRatio(ratio);
     result.fill(Qt::white);
     if (!picture.isNull()) {
         QPainter p(&result);

@@ -42,14 +42,20 @@ QImage embeddedImage(const QString &relative)
     return *decoded.insert(relative, QImage(embeddedPath(relative)));
 }
 
-int pictureScale(qreal ratio)
+qreal pictureRatio(qreal ratio)
 {
-    return ratio > 1 ? 2 : 1;
+    return ratio > 1 ? ratio : 1;
 }
 
 namespace {
 
-// The decoded drawing at the scale, with that scale as its device pixel ratio.
+// The drawing that serves a picture ratio: the designed one at 1, the double-size one above.
+int drawingScale(qreal ratio)
+{
+    return ratio > 1 ? 2 : 1;
+}
+
+// The decoded drawing at the scale (1 or 2), with that scale as its device pixel ratio.
 QImage imageAtScale(const QString &relative, int scale)
 {
     if (scale == 1)
@@ -61,23 +67,39 @@ QImage imageAtScale(const QString &relative, int scale)
     return image;
 }
 
+// A picture of the drawing at the scale for the ratio: at a ratio other than 1 or 2 (a screen
+// at 150 %, say) the double-size drawing is reduced smoothly once here, so that the window
+// draws it pixel for pixel rather than resampling it at every paint.
+QPixmap fitted(QImage picture, qreal ratio)
+{
+    const int scale = drawingScale(ratio);
+    if (ratio != scale) {
+        picture = picture.scaled((QSizeF(picture.size()) * ratio / scale).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    return QPixmap::fromImage(picture);
+}
+
 }  // namespace
 
 QPixmap embeddedPixmap(const QString &relative, qreal ratio)
 {
-    return QPixmap::fromImage(imageAtScale(relative, pictureScale(ratio)));
+    ratio = pictureRatio(ratio);
+    return fitted(imageAtScale(relative, drawingScale(ratio)), ratio);
 }
 
 QPixmap pictureFromStrip(const QString &relative, int n, int count, int size, qreal ratio)
 {
     if (n < 0 || n >= count)
         return {};
-    const int scale = pictureScale(ratio);
+    ratio = pictureRatio(ratio);
+    const int scale = drawingScale(ratio);
     const QImage strip = imageAtScale(relative, scale);
     const int side = size * scale;
     if (strip.width() < count * side || strip.height() < side)
         return {};
-    return QPixmap::fromImage(strip.copy(n * side, 0, side, side));
+    return fitted(strip.copy(n * side, 0, side, side), ratio);
 }
 
 }  // namespace detail
@@ -88,8 +110,9 @@ QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture)
 {
     QIcon icon(picture(1));
     // The application's ratio is that of its most scaled screen.
-    if (!icon.isNull() && qGuiApp && qGuiApp->devicePixelRatio() > 1)
-        icon.addPixmap(picture(2));
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    if (!icon.isNull() && ratio > 1)
+        icon.addPixmap(picture(ratio));
     return icon;
 }
 

@@ -5,10 +5,11 @@
 // time or memory.
 //
 // The board's pictures, the menu icons and the About pictures are drawn at two sizes. A getter's
-// `ratio` is the device pixel ratio of the window that shows the picture: above 1 (a screen
-// scaled to 150 or 200 %) it gives the drawing at twice the size, its devicePixelRatio set to 2
-// so that it takes the same room in the window; at 1 it gives the designed pixels. The
-// double-size files are decoded only when a window asks for them.
+// `ratio` is the device pixel ratio of the window that shows the picture: at 1 it gives the
+// designed pixels; above 1 (a screen scaled to 150 or 200 %) it gives the drawing at twice the
+// size, fitted to the ratio where that is not 2, with the ratio as its devicePixelRatio, so the
+// picture takes the same room in the window and is drawn there pixel for pixel. The double-size
+// files are decoded only when a window asks for them.
 
 #include <QByteArray>
 #include <QIcon>
@@ -52,8 +53,9 @@ QPixmap onWhite(const QPixmap &picture, int size, qreal ratio);
 // The 15 menu icons, 16 x 16 with alpha (null pixmap when out of range).
 QPixmap menuIcon(int n, qreal ratio = 1);
 
-// An icon holding picture(1) and, while some screen is scaled, picture(2) as well, for widgets
-// that pick the size by the screen they are on (menus, buttons).
+// An icon holding picture(1) and, while some screen is scaled, the picture at the ratio of the
+// most scaled screen as well, for widgets that pick the size by the screen they are on (menus,
+// buttons).
 QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture);
 // The 32 x 32 window icon.
 QPixmap windowIcon();

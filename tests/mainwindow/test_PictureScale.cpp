@@ -1,6 +1,6 @@
 // The pictures on a screen at 100 % and at 200 %: the same pixels as ever at 1x, the
-// double-size drawings at 2x. The suite runs the window cases a second time on a screen scaled
-// to 200 % (test_mainwindow_scaled).
+// double-size drawings at 2x. The suite runs these cases again on screens scaled to 150 and
+// 200 % (test_mainwindow_scaled_150, _200).
 #include "MainFormFixture.h"
 
 #include "BoardView.h"
@@ -107,7 +107,8 @@ TEST(PictureScale, AtTwiceTheScaleCellsShowTheDoubleSizeDrawings)
     }
 }
 
-// Run twice by the suite: on the offscreen screen at 100 % and, as test_mainwindow_scaled, at 200 %.
+// Run by the suite on the offscreen screen at 100 % and, as test_mainwindow_scaled_150 and _200,
+// at 150 and 200 %.
 TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
 {
     open();
@@ -116,14 +117,13 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     }
-    const qreal scale = ratio > 1 ? 2 : 1;
     for (const char *size : {"Standard1", "SmallImages1", "KidsImages1"}) {
         SCOPED_TRACE(size);
         item(size)->trigger();
         for (int n = 0; n < quorbix::PictureEntries; ++n) {
             const QPixmap &entry = form->pictures().entry(n);
-            EXPECT_EQ(entry.devicePixelRatio(), scale) << n;
-            EXPECT_EQ(entry.deviceIndependentSize(), QSizeF(entry.size()) / scale) << n;
+            EXPECT_EQ(entry.devicePixelRatio(), ratio) << n;
+            EXPECT_EQ(entry.deviceIndependentSize(), QSizeF(entry.size()) / ratio) << n;
         }
         // The view shows the pictures pixel for pixel: none is enlarged on the way.
         setField(form->game(), std::vector<std::string>(engine::Rows, "01234012340"));
@@ -139,7 +139,7 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
 
     // Menu pictures at both sizes while a screen is scaled.
     const QIcon undo = item("Undo2")->icon();
-    EXPECT_EQ(undo.pixmap(QSize(16, 16), ratio).devicePixelRatio(), scale);
+    EXPECT_EQ(undo.pixmap(QSize(16, 16), ratio).devicePixelRatio(), ratio);
 
     // The select-images dialog's list and boxes, the dispersion window and the About window.
     ModalWatcher watcher;
@@ -148,15 +148,15 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
         seen << QString::fromLatin1(window->metaObject()->className());
         for (const char *name : {"Image1", "Image5"}) {
             if (const auto *box = window->findChild<QLabel *>(QLatin1String(name))) {
-                EXPECT_EQ(box->pixmap().devicePixelRatio(), scale) << seen.last().toStdString() << " " << name;
+                EXPECT_EQ(box->pixmap().devicePixelRatio(), ratio) << seen.last().toStdString() << " " << name;
             }
         }
         if (const auto *list = window->findChild<QTreeWidget *>(QStringLiteral("LV"))) {
             const QIcon first = list->topLevelItem(0)->icon(0);
-            EXPECT_EQ(first.pixmap(list->iconSize(), ratio).size(), list->iconSize() * scale);
+            EXPECT_EQ(first.pixmap(list->iconSize(), ratio).size(), list->iconSize() * ratio);
         }
         if (const auto *close = window->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))) {
-            EXPECT_EQ(close->icon().pixmap(close->iconSize(), ratio).devicePixelRatio(), scale);
+            EXPECT_EQ(close->icon().pixmap(close->iconSize(), ratio).devicePixelRatio(), ratio);
         }
     };
     item("SelectSymbols1")->trigger();

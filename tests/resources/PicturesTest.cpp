@@ -214,8 +214,12 @@ TEST(DoubleSizePictures, BallsIconsAndAboutPicturesAreDrawnAtTwiceTheSize)
     expectDoubleSize(resources::aboutToolBand(), resources::aboutToolBand(2));
     expectDoubleSize(resources::aboutInfoGlyph(), resources::aboutInfoGlyph(2));
     expectDoubleSize(resources::aboutCloseGlyph(), resources::aboutCloseGlyph(2));
-    // Any scaled screen, 150 % too, takes the double size; out-of-range numbers stay null.
-    EXPECT_EQ(resources::standardPicture(0, 1.5).devicePixelRatio(), 2.0);
+    // A screen at 150 % gets the double-size drawing reduced to its own pixels, so nothing is
+    // resampled as it is drawn; out-of-range numbers stay null.
+    const QPixmap atOneAndAHalf = resources::standardPicture(0, 1.5);
+    EXPECT_EQ(atOneAndAHalf.devicePixelRatio(), 1.5);
+    EXPECT_EQ(atOneAndAHalf.size(), QSize(36, 36));
+    EXPECT_EQ(resources::onWhite(atOneAndAHalf, 24, 1.5).size(), QSize(36, 36));
     EXPECT_TRUE(resources::standardPicture(10, 2).isNull());
     EXPECT_TRUE(resources::menuIcon(15, 2).isNull());
     const QPixmap empty = resources::emptyCellPicture(2);
