@@ -196,6 +196,18 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::FormClose() { fadeOut(); }
 
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The window has one size for each picture size and mode. Some desktops offer to maximise
+    // it all the same (their decorations draw the button whatever the window asks for): such
+    // a request is undone at once.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        fitWindow();
+    }
+}
+
 void TForm1::FormDestroy()
 {
     // Nothing may report to a window that is going away.

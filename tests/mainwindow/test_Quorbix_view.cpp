@@ -134,6 +134,22 @@ TEST_F(MainFormTest, WithoutAStoredChoiceSmallShowsPictures5To9AndBig0To4)
     }
 }
 
+TEST_F(MainFormTest, TheWindowOffersMinimiseAndCloseAndNeverMaximises)
+{
+    open();
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window) << "a normal window, in the task bar";
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    // A desktop whose decoration offers maximising all the same finds the window as it was.
+    const QSize size = form->size();
+    form->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->size(), size);
+}
+
 TEST_F(MainFormTest, TheFeederPreviewShowsInTheFeedingModesOnly)
 {
     for (int mode : {0, 1, 2, 3}) {
