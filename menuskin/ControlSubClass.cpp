@@ -4,8 +4,8 @@
 #include "SkinKinds.h"
 
 #include <QAbstractScrollArea>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,10 +19,12 @@ namespace {
 
 const char *const HookProperty = "MenuSkinHook";
 
-bool isListControl(const QWidget *w)
+// The controls whose sunken 3-D border becomes a thin line that the skin colours.
+bool losesItsSunkenBorder(const QWidget *w)
 {
     const auto kind = controlKindOf(w);
-    return kind == TSkinControl::scListBox || kind == TSkinControl::scListView;
+    return kind == TSkinControl::scEdit || kind == TSkinControl::scListBox
+        || kind == TSkinControl::scListView;
 }
 
 }  // namespace
@@ -42,8 +44,7 @@ ControlSubClass::ControlSubClass(QWidget *control, TMenuSkin *skin)
     }
     // The thin border replaces the sunken one from the start, so the control is laid out and
     // painted once with the frame it keeps.
-    const auto kind = controlKindOf(control);
-    if (kind == TSkinControl::scEdit || isListControl(control)) switchOffFrame();
+    if (losesItsSunkenBorder(control)) switchOffFrame();
     control->installEventFilter(this);
     connect(control, &QObject::destroyed, this, &QObject::deleteLater);
 }
