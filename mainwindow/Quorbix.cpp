@@ -77,7 +77,7 @@ void TForm1::FormCreate()
 
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Quorbix from ") + QString::fromLatin1(platform::maker::kWebAddress));
-    setWindowIcon(QIcon(resources::windowIcon()));
+    setWindowIcon(resources::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
