@@ -27,13 +27,14 @@ def window_icon(size):
     return icon
 
 
-def _gradient_stops(colour, fx, fy, steps=8):
-    """Shades along the line from the highlight (fx, fy) to the far rim, on the unit ball."""
+def _gradient_stops(colour, fx, fy, steps=12):
+    """Shades along the line from the highlight (fx, fy) to the far rim, on the unit ball;
+    closer together near the highlight, where the shading changes fastest."""
     length = math.hypot(fx, fy)
     ux, uy = -fx / length, -fy / length
     stops = []
     for i in range(steps + 1):
-        t = i / steps
+        t = (i / steps) ** 2
         # From the highlight to the rim point opposite it.
         x, y = fx + t * (ux - fx), fy + t * (uy - fy)
         d = min(1.0, math.hypot(x, y))
@@ -43,10 +44,21 @@ def _gradient_stops(colour, fx, fy, steps=8):
     return stops
 
 
+def _brightest_spot(colour, steps=100):
+    """The point of the unit ball's face where the shading is brightest: the highlight."""
+    best = (-1, 0.0, 0.0)
+    for i in range(steps + 1):
+        for j in range(steps + 1):
+            x, y = -1 + 2 * i / steps, -1 + 2 * j / steps
+            if x * x + y * y < 0.9:
+                lit = sum(shade(colour, x, y, math.sqrt(1.0 - x * x - y * y), False))
+                best = max(best, (lit, x, y))
+    return best[1], best[2]
+
+
 def window_icon_svg():
     """The same four balls as radial gradients on a 32 x 32 canvas."""
-    # The brightest spot: where the surface faces the light (upper left, a little in front).
-    fx, fy = -0.36, -0.44
+    fx, fy = _brightest_spot(KIND_COLOURS[0])
     radius = 8 - MARGIN
     parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">',
              "<defs>"]
