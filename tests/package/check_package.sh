@@ -92,6 +92,10 @@ play() {
     sleep 6
     kill -0 "$pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the game did not stay up"; }
     kill -TERM "$pid"
+    # A game that cannot write its settings stops at the error box: give up after a while.
+    local waited=0
+    while kill -0 "$pid" 2>/dev/null && [ $waited -lt 30 ]; do sleep 1; waited=$((waited + 1)); done
+    kill -0 "$pid" 2>/dev/null && { cat "$scratch/game.log"; fail "the game did not end on SIGTERM"; }
     local status=0
     wait "$pid" || status=$?
     pid=
