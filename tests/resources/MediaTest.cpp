@@ -91,7 +91,7 @@ TEST(DecodeJpeg, DamagedOrForeignDataFailsCleanly)
     EXPECT_FALSE(resources::decodeJpeg(QByteArray(4096, '\0')).has_value());
 
     // A PNG is a picture, but not a JPEG.
-    QFile png(QStringLiteral(":/resources/pictures/window_icon.png"));
+    QFile png(QStringLiteral(":/resources/icons/32.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_FALSE(resources::decodeJpeg(png.readAll()).has_value());
 
