@@ -194,7 +194,19 @@ void TForm1::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::FormClose() { fadeOut(); }
+void TForm1::FormClose()
+{
+    if (!sessionEnding_) fadeOut();
+}
+
+void TForm1::EndSession()
+{
+    sessionEnding_ = true;
+    close();
+    // A modal window (the game-over window, a name prompt) holds a loop of its own; ending them
+    // all lets the windows close in order, so the settings and scores are still written.
+    QCoreApplication::exit(0);
+}
 
 void TForm1::FormDestroy()
 {
