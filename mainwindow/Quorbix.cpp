@@ -50,6 +50,17 @@ QFont interfaceFont()
     return font;
 }
 
+// The desktop's own keys for a command, then those a player expects of any Linux game, which
+// a platform without a desktop theme (or with another desktop's scheme) may not name.
+QList<QKeySequence> commandKeys(QKeySequence::StandardKey command,
+                                std::initializer_list<QKeySequence> expected)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    for (const QKeySequence &key : expected)
+        if (!keys.contains(key)) keys << key;
+    return keys;
+}
+
 QString scoreText(const engine::TotalScore &score) { return QString::fromLatin1(score.text().data()); }
 
 }  // namespace
@@ -98,6 +109,7 @@ void TForm1::FormCreate()
 
     for (QAction *item : ui->ModeGroup->actions())
         item->setText(QString::fromLatin1(engine::GameModeCaption(item->property("GameMode").toInt())));
+    attachShortcuts();
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
     quorbix::attachMenuSkin(this);
@@ -139,6 +151,19 @@ void TForm1::FormCreate()
     ConfigureForQuorbix(*AboutBoxDlg1);
 
     game_.setListener(this);
+}
+
+void TForm1::attachShortcuts()
+{
+    // An action's keys work only while the action is enabled, so they follow the items (undo
+    // and redo follow the game).
+    ui->NewGame1->setShortcuts(commandKeys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
+    ui->Exit1->setShortcuts(commandKeys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
+    ui->Undo2->setShortcuts(commandKeys(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
+    ui->Redo2->setShortcuts(commandKeys(QKeySequence::Redo,
+                                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                         QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    ui->Help2->setShortcuts(commandKeys(QKeySequence::HelpContents, {Qt::Key_F1}));
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -175,6 +175,7 @@ TEST(HelpFile, LiesBesideTheExecutableWithContent)
     ASSERT_TRUE(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
     for (const char *topic : {"How to play", "Standard", "Shifter", "Add Mega Row", "Shift Mega Row",
-                              "Scoring", "High scores"})
+                              "Scoring", "High scores", "Keyboard", "Space", "Enter", "Ctrl+Z",
+                              "F1"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(topic))) << topic;
 }
