@@ -19,6 +19,7 @@
 #include "Results.h"
 #include "Shell.h"
 #include "Sound.h"
+#include "WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -172,8 +173,10 @@ void TForm1::showEvent(QShowEvent *event)
     if (formShown_) return;
     FormShow();
     formShown_ = true;
-    // Centred once, with the size the settings gave it.
-    if (const QScreen *screen = this->screen()) {
+    // Centred once, with the size the settings gave it (where the window system places windows
+    // itself, it is left to it).
+    const QScreen *screen = this->screen();
+    if (screen && platform::windowPlacementWorks()) {
         const QRect desk = screen->availableGeometry();
         move(desk.center() - QPoint(width() / 2, height() / 2));
     }
@@ -290,11 +293,13 @@ void TForm1::fitWindow()
 
 void TForm1::fadeOut()
 {
+    if (!platform::windowOpacityWorks()) return;
     for (int opacity = 255; opacity >= 7; opacity -= 8) setWindowOpacity(opacity / 255.0);
 }
 
 void TForm1::fadeIn()
 {
+    if (!platform::windowOpacityWorks()) return;
     for (int opacity = 0; opacity <= 248; opacity += 8) setWindowOpacity(opacity / 255.0);
     setWindowOpacity(1.0);
 }

@@ -9,6 +9,8 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  qt6-wayland weston
+  pulseaudio pulseaudio-utils
 )
 
 missing=()
