@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz package clean
 
 all: build
 
@@ -25,6 +25,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# The Debian package, $(BUILD)/quorbix_<version>_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack
 
 fuzz: configure
 	@scripts/fuzz.sh $(BUILD)

@@ -1,17 +1,28 @@
 // Quorbix: the application and its main window.
+#include "CommandLine.h"
 #include "Quorbix.h"
 
+#include "Maker.h"
 #include "Resources.h"
+#include "SessionEnd.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    // Before the application object, so --help and --version need no display.
+    if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
+    // Wayland compositors match the window to the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(platform::maker::kAppId));
     resources::init();
     resources::registerFonts();
     TForm1 form;
+    // A session that ends closes the game the way its close button does: settings written.
+    platform::SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &platform::SessionEnd::requested, &form, &TForm1::EndSession);
     form.show();
     return app.exec();
 }

@@ -57,7 +57,10 @@ QPixmap menuIcon(int n, qreal ratio = 1);
 // most scaled screen as well, for widgets that pick the size by the screen they are on (menus,
 // buttons).
 QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture);
-// The 32 x 32 window icon.
+// The application icon in the sizes a window's title and task bar use, 16 to 64 pixels, each
+// drawn at its size: at scale 2 the 32-pixel icon is the 64-pixel picture, not a blow-up.
+QIcon applicationIcon();
+// Its 32 x 32 picture.
 QPixmap windowIcon();
 
 // Decodes a JPEG through libjpeg; nullopt for damaged or non-JPEG data (never exits).

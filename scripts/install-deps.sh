@@ -9,6 +9,9 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  file desktop-file-utils appstream lintian
+  qt6-wayland weston
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

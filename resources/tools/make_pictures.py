@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes the standard balls, the menu icons, the window icon, the About window's pictures and
-the game-over background into resources/pictures.
+"""Writes the standard balls, the menu icons, the About window's pictures and the game-over
+background into resources/pictures. The window icon is the application icon (make_icons.py).
 
 The balls, the menu icons and the About window's pictures also come at twice the size ("@2x"),
 drawn afresh rather than enlarged, for screens scaled to 200 %.
@@ -219,13 +219,6 @@ def menu_icons(scale):
     return icons
 
 
-def window_icon():
-    icon = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
-    for i, colour in enumerate(KIND_COLOURS[:4]):
-        icon.alpha_composite(ball(16, colour, margin=0.3), ((i % 2) * 16, (i // 2) * 16))
-    return icon
-
-
 def about_header(k):
     """The About page's header, 431 x 153, drawn k times larger."""
     width, height = 431 * k, 153 * k
@@ -342,7 +335,6 @@ def main():
         save(about_tool_band(k), "about_band")
         save(info.result(k), "about_info")
         save(close.result(k), "about_close")
-    window_icon().save(os.path.join(out, "window_icon.png"), optimize=True)
     game_over_background().save(os.path.join(out, "gameover.jpg"), quality=92)
 
 

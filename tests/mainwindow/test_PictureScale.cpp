@@ -146,7 +146,7 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
     QStringList seen;
     watcher.inspect = [&](QWidget *window) {
         seen << QString::fromLatin1(window->metaObject()->className());
-        for (const char *name : {"Image1", "Image5"}) {
+        for (const char *name : {"Image1", "Image5", "ProgramIcon2"}) {
             if (const auto *box = window->findChild<QLabel *>(QLatin1String(name))) {
                 EXPECT_EQ(box->pixmap().devicePixelRatio(), ratio) << seen.last().toStdString() << " " << name;
             }
