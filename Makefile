@@ -26,8 +26,9 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
+# FUZZ_RUNS=n runs the fuzzer for n inputs instead of 30 s.
 fuzz: configure
-	@scripts/fuzz.sh $(BUILD)
+	@scripts/fuzz.sh $(BUILD) $(FUZZ_RUNS)
 
 clean:
 	@rm -rf $(BUILD)

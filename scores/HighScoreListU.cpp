@@ -75,7 +75,7 @@ void THighScoreForm::LoadScores()
 void THighScoreForm::SaveScores()
 {
     platform::ProfileFile file(platform::highScoreFilePath());
-    scores_.SaveScores(file, ScoreSectionName(mode_));
+    scores_.SaveScores(file, ScoreSectionName(mode_), added_);
 }
 
 void THighScoreForm::askForName()
@@ -99,6 +99,7 @@ void THighScoreForm::askForName()
                                                      std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
     scores_.Insert(name, lastTotal_);
+    added_ = NewEntry{name, actualScore_, lastTotal_};
 }
 
 void THighScoreForm::ShowScores()
