@@ -3,8 +3,11 @@
 #include "AtomicWrite.h"
 #include "ProfileText.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <cerrno>
@@ -88,6 +91,37 @@ ProfileText loadForWriting(const QString &path)
     throw ProfileWriteError(path);
 }
 
+// QLockFile finds a lock stale by the process named in it; a writer killed between creating the
+// lock file and writing its name into it leaves a file that names no one, which QLockFile would
+// only take as stale after half a minute. Writing the name takes microseconds, so such a file
+// this old is abandoned; it is removed under the same guard QLockFile uses for its own.
+constexpr qint64 kAbandonedLockMs = 2000;
+
+void removeLockThatNamesNoOne(const QString &lockFile)
+{
+    const auto abandoned = [&] {
+        const QFileInfo info(lockFile);
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        return info.exists() && !QLockFile(lockFile).getLockInfo(&pid, &host, &app) &&
+               info.lastModified().msecsTo(QDateTime::currentDateTime()) > kAbandonedLockMs;
+    };
+    if (!abandoned()) return;
+    QLockFile guard(lockFile + QStringLiteral(".rmlock"));
+    if (guard.tryLock(0) && abandoned()) QFile::remove(lockFile);
+}
+
+bool takeLock(QLockFile &lock, const QString &lockFile)
+{
+    QDeadlineTimer deadline(kLockWaitMs);
+    for (;;) {
+        if (lock.tryLock(100)) return true;
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
+        removeLockThatNamesNoOne(lockFile);
+    }
+}
+
 // Every change of a file: under the file's lock, read it afresh, edit, and replace it when the
 // edit changed something. Another copy of the game that updates the same file waits for the
 // lock, so neither undoes the other's change; a lock not had in time loses nothing either, it
@@ -96,8 +130,9 @@ void update(const QString &path, const std::function<bool(ProfileText &)> &edit)
 {
     const QString target = QDir::isAbsolutePath(path) ? replacedFile(path) : QString();
     if (target.isEmpty()) throw ProfileWriteError(path);
-    QLockFile lock(lockFileFor(target));
-    if (!lock.tryLock(kLockWaitMs)) throw ProfileWriteError(path);
+    const QString lockFile = lockFileFor(target);
+    QLockFile lock(lockFile);
+    if (!takeLock(lock, lockFile)) throw ProfileWriteError(path);
     ProfileText text = loadForWriting(path);
     if (!edit(text)) return;
     const QByteArray bytes = text.bytes();

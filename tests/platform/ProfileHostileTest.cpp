@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "ProfileFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -162,6 +163,14 @@ TEST_F(ProfileHostileTest, AnotherWritersLockIsWaitedForAndADeadOnesIsTakenOver)
     ASSERT_TRUE(QFileInfo::exists(lock));
     ini.writeInteger("Modus", "Shifter", 2);
     EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
+    EXPECT_EQ(files(), QStringList("quorbix.hsl"));
+    // One killed before it could write its name into the lock file.
+    QFile empty(lock);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                  QFileDevice::FileModificationTime));
+    empty.close();
+    ini.writeInteger("Modus", "Shifter", 2);
     EXPECT_EQ(files(), QStringList("quorbix.hsl"));
 
     QLockFile held(lock);
