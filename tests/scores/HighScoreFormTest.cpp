@@ -325,7 +325,7 @@ TEST_F(HighScoreFormTest, AWriteFailureIsReportedAndTheOldFileStaysWhole)
 // other game stored while it was open; names typed in the old code page show as typed.
 TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
 {
-    writeHighScoreFile("[high score]\nJ\xFCrgen_0=500\nAnn_1=400\n[Gr\xFC\xDFe]\nx=\xE9\n");
+    writeHighScoreFile("[high score]\nJ\xFCrgen_0=500\nAnn_1=400\n[Gr\xFC\xDF" "e]\nx=\xE9\n");
     {
         THighScoreForm form;
         open(form);
@@ -333,7 +333,7 @@ TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
         writeHighScoreFile(readHighScoreFile().replace("Ann_1=400\n", "Ann_1=400\nOther_2=450\n"));
     }
     EXPECT_EQ(readHighScoreFile(), "[high score]\nJ\xC3\xBCrgen_0=500\nOther_1=450\nAnn_2=400\n"
-                                   "[Gr\xFC\xDFe]\nx=\xE9\n");
+                                   "[Gr\xFC\xDF" "e]\nx=\xE9\n");
     {
         ModalScript script;
         script.then<QInputDialog>(typeName("New"));
