@@ -65,7 +65,8 @@ QByteArray siblingPrefix(const QByteArray &target)
     for (const char c : target.mid(target.lastIndexOf('/') + 1)) {
         hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
     }
-    return kSiblingPrefix + QByteArray::number(hash & 0xFFFFFFFFFFFFULL, 16).rightJustified(12, '0');
+    return kSiblingPrefix +
+           QByteArray::number(hash & 0xFFFFFFFFFFFFULL, 16).rightJustified(12, '0');
 }
 
 QByteArray folderOf(const QByteArray &target)

@@ -11,10 +11,11 @@
 // absolute names no file: reads give the defaults, writes throw.
 //
 // The file is UTF-8 text; a line that is not valid UTF-8 reads as Windows-1252 (the code page
-// of older systems), and a line no write changes keeps its bytes. Lines end in LF or CRLF (new lines follow the file's own); a line
-// "[name]" opens a section, "key=value" is a key, ";" starts a comment; blanks around names and
-// values do not count, and a value written between a pair of quotes (" or ') reads without
-// them. A line without "=" is a key without a value: listed by readKeys, read as the default.
+// of older systems), and a line no write changes keeps its bytes. Lines end in LF or CRLF (new
+// lines follow the file's own); a line "[name]" opens a section, "key=value" is a key, ";"
+// starts a comment; blanks around names and values do not count, and a value written between a
+// pair of quotes (" or ') reads without them. A line without "=" is a key without a value:
+// listed by readKeys, read as the default.
 // Keys before the first section belong to none.
 //
 // Names and values that would break the format are cleaned, the same way on every read and
@@ -27,10 +28,9 @@
 //
 // Damaged files never fail a read: a file over 1 MiB, a FIFO or device in place of the file
 // (never waited for, also when swapped in at the last moment), or an unreadable file reads as
-// missing, and a line over 64 KiB is never a key. A write refuses
-// (ProfileWriteError, file untouched) a file it may not write (a read-only file) and, since it
-// could not keep the other lines, an existing file it cannot read whole or something other
-// than a regular file.
+// missing, and a line over 64 KiB is never a key. A write refuses (ProfileWriteError, file
+// untouched) a file it may not write (a read-only file) and, since it could not keep the other
+// lines, an existing file it cannot read whole or something other than a regular file.
 
 #include <QString>
 #include <QStringList>

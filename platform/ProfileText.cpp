@@ -325,7 +325,8 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
         Line &line = lines_[*i];
         const QByteArray t = line.text.trimmed();
         const qsizetype eq = t.indexOf('=');
-        const QByteArray name = line.utf8 ? (eq < 0 ? t : t.left(eq)).trimmed() : line.name.toUtf8();
+        const QByteArray name =
+            line.utf8 ? (eq < 0 ? t : t.left(eq)).trimmed() : line.name.toUtf8();
         line = parseLine(name + '=' + value.toUtf8(), line.end);
         return;
     }

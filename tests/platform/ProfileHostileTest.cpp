@@ -196,7 +196,8 @@ TEST_F(ProfileHostileTest, TheNextWriteRemovesTemporariesOfWritersThatAreGone)
     const QStringList abandoned = {prefix + "-" + dead + "-0.tmp", prefix + "-" + dead + "-17.tmp"};
     const QStringList kept = {prefix + "-" + ours + "-99.tmp", prefix + "-1-0.tmp",
                               prefix + "-" + dead + "-x.tmp", prefix + "-" + dead + ".tmp",
-                              ".quorbix-000000000000-" + dead + "-0.tmp", "notes-" + dead + "-0.tmp"};
+                              ".quorbix-000000000000-" + dead + "-0.tmp",
+                              "notes-" + dead + "-0.tmp"};
     for (const QString &name : abandoned + kept) {
         QFile f(dir_.filePath(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -252,7 +253,8 @@ TEST_F(ProfileHostileTest, AFifoSwappedInWhileReadingNeverBlocks)
     });
     QElapsedTimer timer;
     timer.start();
-    while (!done && timer.elapsed() < 6000) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    while (!done && timer.elapsed() < 6000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_TRUE(done.load()) << "the reader blocked on a FIFO";
     stop = true;
     swapper.join();
@@ -271,7 +273,8 @@ TEST_F(ProfileHostileTest, AFifoSwappedInWhileReadingNeverBlocks)
 TEST_F(ProfileHostileTest, AWriteToAFullDiskFailsAndLeavesTheFileWhole)
 {
     if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs as a full disk needs root";
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         GTEST_SKIP() << "no mount namespace can be made here: " << std::strerror(errno);
     const QByteArray disk = QFile::encodeName(dir_.filePath("disk"));
     ASSERT_TRUE(QDir(dir_.path()).mkdir("disk"));

@@ -56,7 +56,8 @@ QByteArray readAll(const QString &path)
 QByteArray padding()
 {
     QByteArray text = "; kept as it is by every write\n[Padding]\n";
-    for (int i = 0; i < 1500; ++i) text += "line" + QByteArray::number(i) + "=" + QByteArray(24, 'p') + "\n";
+    for (int i = 0; i < 1500; ++i)
+        text += "line" + QByteArray::number(i) + "=" + QByteArray(24, 'p') + "\n";
     return text;
 }
 
@@ -171,7 +172,8 @@ void save(const Options &options, const QString &dir, int p)
         ini.writeInteger(QString("Process %1").arg(p), "Round", r);
         ini.writeInteger("Shared", QString("p%1").arg(p), r);
         const int score = r * options.processes + p + 1;   // unique among all processes
-        ScoreList().SaveScores(hsl, section, NewEntry{QString("p%1r%2").arg(p).arg(r), score, score});
+        const QString name = QString("p%1r%2").arg(p).arg(r);
+        ScoreList().SaveScores(hsl, section, NewEntry{name, score, score});
         ScoreList viewer;   // a window opened only to look
         viewer.LoadScores(hsl, section);
         viewer.SaveScores(hsl, section, std::nullopt);
@@ -238,7 +240,8 @@ int main(int argc, char **argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s [--kills N] [--processes P] [--rounds R] [--seed S]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--kills N] [--processes P] [--rounds R] [--seed S]\n",
+                     argv[0]);
         return 2;
     }
     Figures figures;

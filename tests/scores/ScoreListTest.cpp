@@ -100,7 +100,8 @@ TEST_F(ScoreListTest, SavingStartsFromTheListAsStoredNow)
     list.LoadScores(file, "high score");
     writeHighScoreFile("[high score]\nAnn_0=5\nOther=9\n[high score: shifter]\nBob_0=7\n");
     list.SaveScores(file, "high score", std::nullopt);
-    EXPECT_EQ(readHighScoreFile(), "[high score]\nOther_0=9\nAnn_1=5\n[high score: shifter]\nBob_0=7\n");
+    EXPECT_EQ(readHighScoreFile(),
+              "[high score]\nOther_0=9\nAnn_1=5\n[high score: shifter]\nBob_0=7\n");
     EXPECT_EQ(names(list), QStringList({"Other", "Ann"}));
 
     list.SaveScores(file, "high score", NewEntry{"New", 1, 7});
