@@ -138,7 +138,12 @@ void killWriters(const Options &options, const QString &dir, Figures &figures)
         std::fflush(nullptr);
         const pid_t child = ::fork();
         if (child == 0) {
-            for (int v = before + 1;; ++v) kind.write(dir, v);
+            try {
+                for (int v = before + 1;; ++v) kind.write(dir, v);
+            } catch (const std::exception &e) {
+                std::fprintf(stderr, "writer: %s\n", e.what());
+                ::_exit(1);
+            }
         }
         ::usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(random));
         ::kill(child, SIGKILL);
@@ -245,17 +250,20 @@ int main(int argc, char **argv)
         return 2;
     }
     Figures figures;
-    {
-        QTemporaryDir dir;
-        for (const FileKind &kind : kKinds) {
-            QFile file(kind.path(dir.path()));
-            if (!file.open(QIODevice::WriteOnly) || file.write(kind.version(0)) < 0) return 2;
+    try {
+        {
+            QTemporaryDir dir;
+            for (const FileKind &kind : kKinds) {
+                QFile file(kind.path(dir.path()));
+                if (!file.open(QIODevice::WriteOnly) || file.write(kind.version(0)) < 0) return 2;
+            }
+            killWriters(options, dir.path(), figures);
         }
-        killWriters(options, dir.path(), figures);
-    }
-    {
         QTemporaryDir dir;
         saveAtOnce(options, dir.path(), figures);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
     }
     std::printf("kills %d (cut half-way %d), files damaged %d, temporaries left %d; "
                 "%d processes x %d rounds, entries lost %d\n",
