@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test stress bench fuzz clean
+.PHONY: all deps configure build run test stress bench fuzz package clean
 
 all: build
 
@@ -32,6 +32,10 @@ stress: build
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# The Debian package, $(BUILD)/quorbix_<version>_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack
 
 # FUZZ_RUNS=n runs the fuzzer for n inputs instead of 30 s.
 fuzz: configure
