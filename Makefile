@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz package clean
+.PHONY: all deps configure build run test stress bench fuzz package clean
 
 all: build
 
@@ -23,6 +23,13 @@ test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen xvfb-run -a -s "-screen 0 1280x1024x24" \
 		ctest --output-on-failure --timeout 300 -j $(JOBS)
 
+# The long form of the saves under kill and load that the suite runs briefly.
+KILLS     ?= 1000
+PROCESSES ?= 4
+ROUNDS    ?= 500
+stress: build
+	@$(BUILD)/profile_stress --kills $(KILLS) --processes $(PROCESSES) --rounds $(ROUNDS)
+
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
@@ -30,8 +37,9 @@ bench: build
 package: build
 	@cd $(BUILD) && cpack
 
+# FUZZ_RUNS=n runs the fuzzer for n inputs instead of 30 s.
 fuzz: configure
-	@scripts/fuzz.sh $(BUILD)
+	@scripts/fuzz.sh $(BUILD) $(FUZZ_RUNS)
 
 clean:
 	@rm -rf $(BUILD)

@@ -1,11 +1,11 @@
 #include "AppFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,10 +20,23 @@ QString &executableOverride()
     return path;
 }
 
+// The kernel's own record of the running program, as the bytes of its path. A program file
+// deleted or replaced while it runs reads as "<path> (deleted)"; its folder is still ours.
+QByteArray runningExecutableBytes()
+{
+    QByteArray bytes(PATH_MAX, Qt::Uninitialized);
+    const ssize_t n = ::readlink("/proc/self/exe", bytes.data(), bytes.size());
+    if (n <= 0 || n >= bytes.size()) return {};
+    bytes.truncate(n);
+    const QByteArray deleted = " (deleted)";
+    struct stat st {};
+    if (bytes.endsWith(deleted) && ::lstat(bytes.constData(), &st) != 0) bytes.chop(deleted.size());
+    return bytes;
+}
+
 QString runningExecutable()
 {
-    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return filePathFromNative(runningExecutableBytes());
 }
 
 // Where the extension starts: the last dot of the file name, unless the name has none or the
@@ -90,6 +103,15 @@ QString playerFilePath(const QString &ext, const char *xdgVariable, const char *
 }
 
 }  // namespace
+
+QString filePathFromNative(const QByteArray &bytes)
+{
+    // Qt names files by UTF-8 text whatever the locale; bytes that are not UTF-8 turn into
+    // U+FFFD, which names some other file. Only a path that comes back byte for byte is used.
+    const QString path = QFile::decodeName(bytes);
+    if (!bytes.startsWith('/') || QFile::encodeName(path) != bytes) return {};
+    return path;
+}
 
 QString executablePath()
 {

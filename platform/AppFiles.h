@@ -1,12 +1,20 @@
 #pragma once
 // The program file and the player's files: the settings, the high scores and the help text.
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
 
-// Full path of the running executable (or the stand-in set by overrideExecutablePath).
+// Full path of the running executable (or the stand-in set by overrideExecutablePath), from
+// the kernel's record of it. Empty when no absolute path that names it exactly can be had (a
+// folder name that is not UTF-8): nothing is then kept beside it (the settings and high scores
+// go to the per-user folders below), and a name made from the empty path is relative, which
+// the profile files never read or write, so the game never uses files of the current folder.
 QString executablePath();
+// An absolute path given as the system's bytes, as the Qt file functions name it; empty for a
+// relative path or one they cannot name exactly (bytes that are not UTF-8).
+QString filePathFromNative(const QByteArray &bytes);
 // Lets tests put the "executable" into a temporary folder; an empty path restores the real one.
 void overrideExecutablePath(const QString &fullPath);
 

@@ -2,10 +2,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <optional>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,15 +53,77 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+// Our files beside a target all start with this and a hash of the target's name; the full name
+// would not fit the name limit beside a long one.
+constexpr char kSiblingPrefix[] = ".quorbix-";
+
+QByteArray siblingPrefix(const QByteArray &target)
+{
+    // FNV-1a over the file's name: stable from run to run and machine to machine, which
+    // QHash's seeded hashing is not.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : target.mid(target.lastIndexOf('/') + 1)) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return kSiblingPrefix +
+           QByteArray::number(hash & 0xFFFFFFFFFFFFULL, 16).rightJustified(12, '0');
+}
+
+QByteArray folderOf(const QByteArray &target)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    return slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : target.left(slash);
+}
+
+std::optional<qint64> decimal(const QByteArray &digits)
+{
+    if (digits.isEmpty() || digits.size() > 10) return std::nullopt;
+    qint64 value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool processIsGone(qint64 pid)
+{
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
+           ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// A temporary of this target is "<prefix>-<pid>-<n>.tmp"; the ones whose process is gone were
+// abandoned half-way (the process was killed) and are removed. Anything else is left alone:
+// our own, a live process's, and every file that only looks a bit like ours.
+void removeAbandonedTemporaries(const QByteArray &target, const QByteArray &prefix)
+{
+    DIR *dir = ::opendir(folderOf(target).constData());
+    if (!dir) return;
+    const QByteArray start = prefix + '-';
+    const QByteArray end = ".tmp";
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(start) || !name.endsWith(end)) continue;
+        const QList<QByteArray> parts =
+            name.mid(start.size(), name.size() - start.size() - end.size()).split('-');
+        if (parts.size() != 2 || !decimal(parts[1])) continue;
+        const std::optional<qint64> pid = decimal(parts[0]);
+        if (!pid || *pid == ::getpid() || !processIsGone(*pid)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode)) {
+            ::unlinkat(::dirfd(dir), name.constData(), 0);
+        }
+    }
+    ::closedir(dir);
+}
+
 // Opens a new file beside the target, created with the usual permissions (0666 less umask).
-int createTemporary(const QByteArray &target, QByteArray &name)
+int createTemporary(const QByteArray &target, const QByteArray &prefix, QByteArray &name)
 {
     static std::atomic<unsigned> counter {0};
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = target.left(slash + 1);
-    const QByteArray base = target.mid(slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + '.' + base + '.' + QByteArray::number(::getpid()) + '.' +
+        name = folderOf(target) + '/' + prefix + '-' + QByteArray::number(::getpid()) + '-' +
                QByteArray::number(counter++) + ".tmp";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -65,9 +133,7 @@ int createTemporary(const QByteArray &target, QByteArray &name)
 
 void syncFolder(const QByteArray &target)
 {
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : target.left(slash);
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);   // makes the rename itself last; not every file system can
         ::close(fd);
@@ -76,10 +142,21 @@ void syncFolder(const QByteArray &target)
 
 }  // namespace
 
-bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
+QString replacedFile(const QString &path)
 {
     const QFileInfo info(path);
-    const QString real = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+}
+
+QString lockFileFor(const QString &target)
+{
+    const QByteArray name = QFile::encodeName(target);
+    return QFile::decodeName(folderOf(name) + '/' + siblingPrefix(name) + ".lock");
+}
+
+bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const QString real = replacedFile(path);
     if (real.isEmpty()) return false;   // a link to nowhere
     const QByteArray target = QFile::encodeName(real);
 
@@ -90,8 +167,10 @@ bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
     // a write in place respects.
     if (replacing && ::access(target.constData(), W_OK) != 0) return false;
 
+    const QByteArray prefix = siblingPrefix(target);
+    removeAbandonedTemporaries(target, prefix);
     QByteArray temporary;
-    Descriptor fd(createTemporary(target, temporary));
+    Descriptor fd(createTemporary(target, prefix, temporary));
     if (fd.get() < 0) return false;
     const bool written = (!replacing || ::fchmod(fd.get(), old.st_mode & 07777) == 0) &&
                          writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;

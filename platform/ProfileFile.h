@@ -4,12 +4,18 @@
 // Every call opens the file afresh; nothing is cached. Section and key names match without
 // regard to case. A missing file, section or key gives the default. Writes keep every other
 // line of the file as it was and replace the file atomically, so a failed write leaves the
-// previous file whole; a write that cannot be done throws ProfileWriteError.
+// previous file whole; a write that cannot be done throws ProfileWriteError. Each write reads,
+// edits and replaces the file under an advisory lock beside it, so two copies of the game
+// writing the same file never undo each other's changes; a write that cannot get the lock
+// within a few seconds throws ProfileWriteError and changes nothing. A path that is not
+// absolute names no file: reads give the defaults, writes throw.
 //
-// The file is UTF-8 text. Lines end in LF or CRLF (new lines follow the file's own); a line
-// "[name]" opens a section, "key=value" is a key, ";" starts a comment; blanks around names and
-// values do not count, and a value written between a pair of quotes (" or ') reads without
-// them. A line without "=" is a key without a value: listed by readKeys, read as the default.
+// The file is UTF-8 text; a line that is not valid UTF-8 reads as Windows-1252 (the code page
+// of older systems), and a line no write changes keeps its bytes. Lines end in LF or CRLF (new
+// lines follow the file's own); a line "[name]" opens a section, "key=value" is a key, ";"
+// starts a comment; blanks around names and values do not count, and a value written between a
+// pair of quotes (" or ') reads without them. A line without "=" is a key without a value:
+// listed by readKeys, read as the default.
 // Keys before the first section belong to none.
 //
 // Names and values that would break the format are cleaned, the same way on every read and
@@ -20,15 +26,16 @@
 // So the player name "Ann=Bo" is stored under the key "Ann_Bo_0" and reads back as "Ann_Bo".
 // A section or key that is empty after cleaning is refused with ProfileWriteError.
 //
-// Damaged files never fail a read: a file over 1 MiB, a FIFO or device in place of the file, or
-// an unreadable file reads as missing, and a line over 64 KiB is never a key. A write refuses
-// (ProfileWriteError, file untouched) a file it may not write (a read-only file) and, since it
-// could not keep the other lines, an existing file it cannot read whole or something other
-// than a regular file.
+// Damaged files never fail a read: a file over 1 MiB, a FIFO or device in place of the file
+// (never waited for, also when swapped in at the last moment), or an unreadable file reads as
+// missing, and a line over 64 KiB is never a key. A write refuses (ProfileWriteError, file
+// untouched) a file it may not write (a read-only file) and, since it could not keep the other
+// lines, an existing file it cannot read whole or something other than a regular file.
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -48,6 +55,9 @@ private:
 
 class ProfileFile {
 public:
+    using KeyValues = std::vector<std::pair<QString, QString>>;
+    using IntegerEntries = std::vector<std::pair<QString, int>>;
+
     explicit ProfileFile(QString fullPath);
 
     const QString &path() const { return path_; }
@@ -63,15 +73,20 @@ public:
     // Every key of a section with its value read as by readInteger (def where it is not a
     // number), in file order, from one read of the file: a list of many keys costs one parse,
     // not one per key.
-    std::vector<std::pair<QString, int>> readIntegerSection(const QString &section, int def) const;
+    IntegerEntries readIntegerSection(const QString &section, int def) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);  // "1" / "0"
     void eraseSection(const QString &section);
     // Erases the section and writes the given keys in order, in one atomic replace.
-    void replaceSection(const QString &section,
-                        const std::vector<std::pair<QString, QString>> &keyValues);
+    void replaceSection(const QString &section, const KeyValues &keyValues);
+    // The read-modify-write of a section: under the file's lock, `edit` gets the section as it
+    // is in the file now (as readIntegerSection gives it) and returns the keys that replace it,
+    // in order (none erases it). No other write of the file comes between the read and the
+    // replace. `edit` may run and the write still fail (ProfileWriteError, file untouched).
+    void updateIntegerSection(const QString &section, int def,
+                              const std::function<KeyValues(const IntegerEntries &)> &edit);
 
 private:
     QString path_;

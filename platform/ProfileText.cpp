@@ -11,11 +11,43 @@ namespace {
 const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Unlike QString::fromUtf8, keeps a U+FEFF at the start: it may begin a name.
-QString decode(const QByteArray &utf8)
+QStringDecoder utf8Decoder()
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                  QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(utf8);
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                    QStringDecoder::Flag::ConvertInitialBom);
+}
+
+// Valid UTF-8 is exactly what comes back unchanged: every invalid, overlong or cut-off sequence
+// decodes to U+FFFD, which encodes to other bytes.
+bool isUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder = utf8Decoder();
+    return QString(decoder.decode(bytes)).toUtf8() == bytes;
+}
+
+// Windows-1252, the code page names were typed in on older systems: Latin-1 but for the
+// printable characters it puts at 0x80 to 0x9F. Its five unassigned bytes stay the C1 controls
+// of the same number, so every byte reads as some character and none is lost.
+QString fromWindows1252(const QByteArray &bytes)
+{
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString out(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
+    }
+    return out;
+}
+
+QString decode(const QByteArray &bytes, bool utf8)
+{
+    if (!utf8) return fromWindows1252(bytes);
+    QStringDecoder decoder = utf8Decoder();
+    return decoder.decode(bytes);
 }
 
 int hexDigit(QChar c)
@@ -137,6 +169,7 @@ ProfileText::Line ProfileText::parseLine(const QByteArray &text, LineEnd end)
     Line line;
     line.text = text;
     line.end = end;
+    line.utf8 = isUtf8(text);
     const QByteArray t = text.trimmed();
     if (text.size() > kMaxProfileLineBytes) {
         // Too long to be anything we wrote; a "[" still closes the section before it.
@@ -154,12 +187,12 @@ ProfileText::Line ProfileText::parseLine(const QByteArray &text, LineEnd end)
     const qsizetype close = t.lastIndexOf(']');
     if (t.startsWith('[') && close > 0) {
         line.kind = Kind::Section;
-        line.name = decode(t.mid(1, close - 1).trimmed());
+        line.name = decode(t.mid(1, close - 1).trimmed(), line.utf8);
         return line;
     }
     line.kind = Kind::Key;
     const qsizetype eq = t.indexOf('=');
-    line.name = decode((eq < 0 ? t : t.left(eq)).trimmed());
+    line.name = decode((eq < 0 ? t : t.left(eq)).trimmed(), line.utf8);
     if (eq >= 0) {
         line.hasValue = true;
         line.value = t.mid(eq + 1).trimmed();
@@ -205,7 +238,7 @@ std::optional<QString> ProfileText::value(const QString &section, const QString 
     if (spans.empty()) return std::nullopt;
     const std::optional<qsizetype> i = findKey(spans.front(), key);
     if (!i || !lines_[*i].hasValue) return std::nullopt;
-    return unquoteProfileValue(decode(lines_[*i].value));
+    return unquoteProfileValue(decode(lines_[*i].value, lines_[*i].utf8));
 }
 
 QStringList ProfileText::keys(const QString &section) const
@@ -229,7 +262,8 @@ ProfileText::entries(const QString &section) const
         const Line &line = lines_[i];
         if (line.kind != Kind::Key || line.name.isEmpty()) continue;
         out.emplace_back(line.name, line.hasValue
-                                        ? std::optional<QString>(unquoteProfileValue(decode(line.value)))
+                                        ? std::optional<QString>(unquoteProfileValue(
+                                              decode(line.value, line.utf8)))
                                         : std::nullopt);
     }
     return out;
@@ -286,11 +320,13 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
     }
     const Span &span = spans.front();
     if (const std::optional<qsizetype> i = findKey(span, key)) {
-        // Keep the name as the file spells it; only the value changes.
+        // Keep the name as the file spells it; only the value changes. A line in the old code
+        // page gets its name in UTF-8, so that the whole line stays in one encoding.
         Line &line = lines_[*i];
         const QByteArray t = line.text.trimmed();
         const qsizetype eq = t.indexOf('=');
-        const QByteArray name = (eq < 0 ? t : t.left(eq)).trimmed();
+        const QByteArray name =
+            line.utf8 ? (eq < 0 ? t : t.left(eq)).trimmed() : line.name.toUtf8();
         line = parseLine(name + '=' + value.toUtf8(), line.end);
         return;
     }

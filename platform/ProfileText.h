@@ -2,8 +2,10 @@
 // The text of a profile file held line by line: lookups by section and key, and edits that
 // change only the lines they must. Every other line keeps its exact bytes, line end included.
 //
-// The bytes are UTF-8; invalid sequences read as U+FFFD and are never rewritten. Names given to
-// this class must already be cleaned by cleanProfileName (ProfileFile does that).
+// The bytes are UTF-8. A line that is not valid UTF-8 reads as Windows-1252, so a name typed on
+// an older system shows as it was typed and no character turns into U+FFFD; such a line is
+// kept byte for byte until an edit rewrites it, in UTF-8. Names given to this class must already
+// be cleaned by cleanProfileName (ProfileFile does that).
 
 #include <QByteArray>
 #include <QList>
@@ -65,6 +67,7 @@ private:
         QByteArray text;     // without its line end
         LineEnd end = LineEnd::None;   // None only for a last line without a line end
         Kind kind = Kind::Other;
+        bool utf8 = true;    // false: the line reads as Windows-1252
         QString name;        // section or key name, trimmed; empty for a nameless section
         bool hasValue = false;
         QByteArray value;    // the key's value, trimmed

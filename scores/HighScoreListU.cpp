@@ -93,7 +93,7 @@ void THighScoreForm::LoadScores()
 void THighScoreForm::SaveScores()
 {
     platform::ProfileFile file(platform::highScoreFilePath());
-    scores_.SaveScores(file, ScoreSectionName(mode_));
+    scores_.SaveScores(file, ScoreSectionName(mode_), added_);
 }
 
 void THighScoreForm::askForName()
@@ -119,6 +119,7 @@ void THighScoreForm::askForName()
                                                      std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
     scores_.Insert(name, lastTotal_);
+    added_ = NewEntry{name, actualScore_, lastTotal_};
 }
 
 void THighScoreForm::ShowScores()

@@ -1,7 +1,8 @@
 #pragma once
 // The high score window: the list of one game mode as a "Player" / "Score" table, best first.
 // After a qualifying game it asks for the player's name, adds the entry and selects its row;
-// the list goes back to the high score file when the window is destroyed.
+// the list goes back to the high score file when the window is destroyed: the list stored then,
+// with this window's entry added, so that what another copy of the game stored meanwhile stays.
 
 #include "ScoreList.h"
 
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QCloseEvent;
 class QPropertyAnimation;
@@ -69,6 +71,7 @@ private:
     int mode_ = 0;
     int closingDuration_ = 1000;
     int lastTotal_ = 0;
+    std::optional<NewEntry> added_;   // the entry this opening added, applied again when saving
     bool activated_ = false;
     bool loaded_ = false;
     QPropertyAnimation *closing_ = nullptr;

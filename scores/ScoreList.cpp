@@ -50,21 +50,28 @@ QString StorableName(const QString &typed)
 void ScoreList::LoadScores(const platform::ProfileFile &file, const QString &section)
 {
     // A value that does not read as a number counts as 0, and is written back as 0.
-    for (const auto &[key, score] : file.readIntegerSection(section, 0))
-        entries_.push_back(Tscore{NameFromKey(key), score});
-    sort();
+    append(file.readIntegerSection(section, 0));
 }
 
-void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section)
+void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section,
+                           const std::optional<NewEntry> &added)
 {
-    sort();
-    std::vector<std::pair<QString, QString>> keyValues;
-    keyValues.reserve(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-        keyValues.emplace_back(entries_[i].name + QLatin1Char('_') + QString::number(i),
-                               QString::number(entries_[i].score));
-    // One atomic replace: a failed write leaves the stored list whole instead of erased.
-    file.replaceSection(section, keyValues);
+    ScoreList written;
+    file.updateIntegerSection(section, 0, [&](const platform::ProfileFile::IntegerEntries &stored) {
+        written = ScoreList();
+        written.append(stored);
+        // Another game may have filled the list with better scores meanwhile: then this one no
+        // longer earns a place, and putting it in would push out a better entry.
+        if (added && written.Qualifies(added->points))
+            written.Insert(added->name, added->total);
+        platform::ProfileFile::KeyValues keyValues;
+        keyValues.reserve(written.entries_.size());
+        for (std::size_t i = 0; i < written.entries_.size(); ++i)
+            keyValues.emplace_back(written.entries_[i].name + QLatin1Char('_') + QString::number(i),
+                                   QString::number(written.entries_[i].score));
+        return keyValues;
+    });
+    entries_ = std::move(written.entries_);
 }
 
 int ScoreList::LowestScore() const
@@ -88,6 +95,13 @@ void ScoreList::Insert(const QString &name, int score)
         entries_.pop_back();
     }
     entries_.push_back(Tscore{name, score});
+    sort();
+}
+
+void ScoreList::append(const std::vector<std::pair<QString, int>> &stored)
+{
+    for (const auto &[key, score] : stored)
+        entries_.push_back(Tscore{NameFromKey(key), score});
     sort();
 }
 

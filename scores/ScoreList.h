@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -33,15 +35,27 @@ int LowestStoredScore(int mode);
 // become "_". Ordinary names come back unchanged.
 QString StorableName(const QString &typed);
 
+// The entry a finished game adds: the points without the bonus decide whether it earns a place,
+// the total (points plus bonus) is what is stored.
+struct NewEntry {
+    QString name;
+    int points = 0;
+    int total = 0;
+};
+
 class ScoreList {
 public:
     static constexpr int Capacity = 10;
 
     // Appends the entries of a section in key order and sorts; the list is not emptied first.
     void LoadScores(const platform::ProfileFile &file, const QString &section);
-    // Sorts and replaces the section by the list, best first with positions 0, 1, 2, ...
-    // Throws platform::ProfileWriteError; the file is then as it was before.
-    void SaveScores(platform::ProfileFile &file, const QString &section);
+    // Replaces the section by the list as stored now, read afresh under the file's lock, plus
+    // `added` by the insertion rule when it still earns a place there: best first, positions 0,
+    // 1, 2, ... So whatever another copy of the game stored since this list was loaded stays.
+    // The list becomes what was written. Throws platform::ProfileWriteError; the file and the
+    // list are then as they were before.
+    void SaveScores(platform::ProfileFile &file, const QString &section,
+                    const std::optional<NewEntry> &added);
 
     // The lowest score of the list; 0 for an empty list.
     int LowestScore() const;
@@ -53,6 +67,7 @@ public:
     const std::vector<Tscore> &entries() const { return entries_; }
 
 private:
+    void append(const std::vector<std::pair<QString, int>> &stored);
     void sort();
 
     std::vector<Tscore> entries_;

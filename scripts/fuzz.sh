@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the profile file reader with libFuzzer for a short, bounded time.
-# Usage: scripts/fuzz.sh <build folder>   (the fuzzer is built in <build folder>/fuzz)
+# Usage: scripts/fuzz.sh <build folder> [runs]   (the fuzzer is built in <build folder>/fuzz)
+# Without a number of runs it runs for 30 s; with one, for exactly that many inputs.
 # Needs clang with its libFuzzer runtime; without them it says so and ends successfully.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(realpath -m "${1:-build}")"
 out="$build/fuzz"
 seconds=30
+runs="${2:-}"
 src="$root/tests/platform/fuzz"
 
 if ! command -v clang++ >/dev/null 2>&1; then
@@ -27,7 +29,14 @@ cmake --build "$out" -j "$(nproc)"
 
 # New inputs go to the first folder; the committed seeds stay as they are.
 mkdir -p "$out/corpus"
-echo "fuzz: running the profile reader for ${seconds} s"
-"$out/fuzz_profile_reader" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+if [[ -n "$runs" ]]; then
+  [[ "$runs" =~ ^[0-9]+$ ]] || { echo "fuzz: FUZZ_RUNS must be a number, not '$runs'" >&2; exit 2; }
+  bound=(-runs="$runs")
+  echo "fuzz: running the profile reader for ${runs} inputs"
+else
+  bound=(-max_total_time="$seconds")
+  echo "fuzz: running the profile reader for ${seconds} s"
+fi
+"$out/fuzz_profile_reader" "${bound[@]}" -max_len=4096 -timeout=10 \
   -rss_limit_mb=2048 -dict="$src/profile.dict" -print_final_stats=1 -artifact_prefix="$out/" \
   "$out/corpus" "$src/seeds"

@@ -1,11 +1,13 @@
 // The names of the files beside the executable, and the move of an old settings file.
 #include "AppFiles.h"
+#include "ProfileFile.h"
 #include "TempExeDir.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,25 @@ TEST(AppFilesPaths, TheGamesFilesLieBesideTheExecutable)
         EXPECT_EQ(platform::helpFilePath(), exe.filePath("quorbix.hlp"));
     }
     EXPECT_EQ(platform::executablePath(), QCoreApplication::applicationFilePath());
+}
+
+// A folder name that is not UTF-8 cannot be named through Qt: the game then keeps no files at
+// all, rather than files in whatever the current folder is, shared by every copy.
+TEST(AppFilesPaths, AnExecutablePathQtCannotNameKeepsNoFiles)
+{
+    EXPECT_EQ(platform::filePathFromNative("/opt/J\xC3\xBCrgen/quorbix"), "/opt/Jürgen/quorbix");
+    EXPECT_EQ(platform::filePathFromNative("/opt/J\xFCrgen/quorbix"), "");
+    EXPECT_EQ(platform::filePathFromNative("quorbix"), "");
+
+    QTemporaryDir cwd;
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(cwd.path()));
+    const QString settings = platform::changeFileExt(QString(), ".ini");
+    platform::ProfileFile ini(settings);
+    EXPECT_THROW(ini.writeInteger("Modus", "Shifter", 2), platform::ProfileWriteError);
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 0);
+    QDir::setCurrent(before);
+    EXPECT_TRUE(QDir(cwd.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(AppFilesPaths, TheHelpFileBesideTheExecutableComesFirstThenTheInstalledOne)

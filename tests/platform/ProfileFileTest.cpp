@@ -241,6 +241,15 @@ TEST_F(ProfileFileTest, KeepsNonAsciiNamesInUtf8)
     // A name may begin with U+FEFF; only at the very start of the file is it a byte order mark.
     hsl.writeString(QStringLiteral("\uFEFFodd"), QStringLiteral("\uFEFFkey"), "1");
     EXPECT_EQ(hsl.readString(QStringLiteral("\uFEFFodd"), QStringLiteral("\uFEFFkey"), ""), "1");
+
+    // A line written on an older system, in its code page, reads as typed; the line a write
+    // changes becomes UTF-8 and every other line keeps its bytes.
+    put("[Gr\xFC\xDF" "e]\nJ\xFCrgen=\x80 1\nZo\xEB=2\n", "old.ini");
+    ProfileFile old(path("old.ini"));
+    EXPECT_EQ(old.readString("Grüße", "JÜRGEN", ""), "€ 1");
+    old.writeString("Grüße", "Jürgen", "ä");
+    EXPECT_EQ(bytes("old.ini"), "[Gr\xFC\xDF" "e]\nJ\xC3\xBCrgen=\xC3\xA4\nZo\xEB=2\n");
+    EXPECT_EQ(old.readKeys("Grüße"), QStringList({"Jürgen", "Zoë"}));
 }
 
 // A name is whatever a player types: no write may make lines the reader takes for more.

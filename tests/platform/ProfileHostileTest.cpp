@@ -1,16 +1,30 @@
 // Damaged and hostile profile files: the reader never crashes or hangs, and a write never
 // destroys what it could not read.
+#include "AtomicWrite.h"
 #include "ProfileFile.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <random>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using platform::ProfileFile;
 using platform::ProfileWriteError;
@@ -30,6 +44,19 @@ protected:
     {
         QFile f(path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList files() const
+    {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                           QDir::Name);
+    }
+    // The number of a process that has ended.
+    static pid_t deadPid()
+    {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        return child;
     }
 
     QTemporaryDir dir_;
@@ -116,6 +143,179 @@ TEST_F(ProfileHostileTest, RandomNamesNeverDisturbOtherKeysOrSections)
     EXPECT_EQ(ini.readKeys("Data").size(), written.size());
     EXPECT_TRUE(bytes().startsWith("[Guard]\nkeep=1\n\n[Data]\n"));
     EXPECT_EQ(ini.readKeys("Guard"), QStringList("keep"));
+}
+
+// Two copies of the game: one holding the lock is waited for, a few seconds, then the write
+// fails and changes nothing; a lock left by a copy that died is taken over at once.
+TEST_F(ProfileHostileTest, AnotherWritersLockIsWaitedForAndADeadOnesIsTakenOver)
+{
+    put("[Modus]\nShifter=1\n");
+    ProfileFile ini(path());
+    const QString lock = platform::lockFileFor(path());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile left(lock);
+        ::_exit(left.tryLock(0) ? 0 : 1);   // dies holding it
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    ini.writeInteger("Modus", "Shifter", 2);
+    EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
+    EXPECT_EQ(files(), QStringList("quorbix.hsl"));
+    // One killed before it could write its name into the lock file.
+    QFile empty(lock);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                  QFileDevice::FileModificationTime));
+    empty.close();
+    ini.writeInteger("Modus", "Shifter", 2);
+    EXPECT_EQ(files(), QStringList("quorbix.hsl"));
+
+    QLockFile held(lock);
+    ASSERT_TRUE(held.tryLock(0));
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_THROW(ini.writeInteger("Modus", "Shifter", 3), ProfileWriteError);
+    EXPECT_GE(waited.elapsed(), 2000);
+    EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
+    held.unlock();
+    ini.writeInteger("Modus", "Shifter", 3);
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 3);
+}
+
+// A write killed half-way leaves its temporary file; the next write of the same file removes
+// it, and nothing else: not a live process's, not another file's, not what only looks like one.
+TEST_F(ProfileHostileTest, TheNextWriteRemovesTemporariesOfWritersThatAreGone)
+{
+    put("[Modus]\nShifter=1\n");
+    const QString prefix = QFileInfo(platform::lockFileFor(path())).fileName().chopped(5);
+    const QString dead = QString::number(deadPid());
+    const QString ours = QString::number(::getpid());
+    const QStringList abandoned = {prefix + "-" + dead + "-0.tmp", prefix + "-" + dead + "-17.tmp"};
+    const QStringList kept = {prefix + "-" + ours + "-99.tmp", prefix + "-1-0.tmp",
+                              prefix + "-" + dead + "-x.tmp", prefix + "-" + dead + ".tmp",
+                              ".quorbix-000000000000-" + dead + "-0.tmp",
+                              "notes-" + dead + "-0.tmp"};
+    for (const QString &name : abandoned + kept) {
+        QFile f(dir_.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(prefix + "-" + dead + "-5.tmp"));
+    ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
+    QStringList expected = kept;
+    expected << prefix + "-" + dead + "-5.tmp" << "quorbix.hsl";
+    expected.sort();
+    EXPECT_EQ(files(), expected);
+}
+
+// However long the program's name, and so the file's, its temporary and lock files fit.
+TEST_F(ProfileHostileTest, AFileWithTheLongestNameIsWrittenLikeAnyOther)
+{
+    const QString longName = dir_.filePath(QString(251, u'q') + ".hsl");
+    ProfileFile hsl(longName);
+    hsl.writeInteger("high score", "Ann_0", 5);
+    hsl.writeInteger("high score", "Bob_1", 4);
+    EXPECT_EQ(hsl.readKeys("high score"), QStringList({"Ann_0", "Bob_1"}));
+    EXPECT_EQ(files(), QStringList(QFileInfo(longName).fileName()));
+}
+
+// A FIFO renamed over the file between any check and the open must not stop the reader.
+TEST_F(ProfileHostileTest, AFifoSwappedInWhileReadingNeverBlocks)
+{
+    const QByteArray target = QFile::encodeName(path());
+    const QByteArray fifo = QFile::encodeName(dir_.filePath("fifo"));
+    const QByteArray plain = QFile::encodeName(dir_.filePath("plain"));
+    std::atomic<bool> stop {false};
+    std::thread swapper([&] {
+        while (!stop) {
+            ::mkfifo(fifo.constData(), 0600);
+            ::rename(fifo.constData(), target.constData());
+            const int fd = ::open(plain.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (fd >= 0) {
+                (void)!::write(fd, "[Modus]\nShifter=2\n", 18);
+                ::close(fd);
+            }
+            ::rename(plain.constData(), target.constData());
+        }
+    });
+    std::atomic<bool> done {false};
+    std::thread reader([&] {
+        const ProfileFile ini(path());
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 1500) {
+            const int value = ini.readInteger("Modus", "Shifter", 6);
+            EXPECT_TRUE(value == 2 || value == 6) << value;
+        }
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 6000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(done.load()) << "the reader blocked on a FIFO";
+    stop = true;
+    swapper.join();
+    // A reader that blocked is set free by a writer at the other end.
+    while (!done) {
+        const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    reader.join();
+}
+
+// A full disk: the write that does not fit fails with the usual error and the file stays as it
+// was; once there is room again, writes go through. The disk is a small tmpfs mounted in a
+// mount namespace of this process's own, so it goes away with the process whatever happens.
+TEST_F(ProfileHostileTest, AWriteToAFullDiskFailsAndLeavesTheFileWhole)
+{
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs as a full disk needs root";
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        GTEST_SKIP() << "no mount namespace can be made here: " << std::strerror(errno);
+    const QByteArray disk = QFile::encodeName(dir_.filePath("disk"));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("disk"));
+    if (::mount("tmpfs", disk.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "tmpfs cannot be mounted here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount {disk};
+
+    const QString file = dir_.filePath("disk/quorbix.ini");
+    ProfileFile ini(file);
+    ini.writeInteger("Modus", "Shifter", 1);
+    const QByteArray before = "[Modus]\nShifter=1\n";
+    // Fill the disk, keeping one page free: room for the lock, none for a new copy.
+    QFile reserve(dir_.filePath("disk/reserve"));
+    ASSERT_TRUE(reserve.open(QIODevice::WriteOnly) && reserve.write("r", 1) == 1);
+    reserve.close();
+    QFile filler(dir_.filePath("disk/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    filler.close();
+    ASSERT_TRUE(QFile::remove(reserve.fileName()));
+
+    try {
+        ini.writeString("Modus", "Shifter", QString(3000, u'9'));
+        ADD_FAILURE() << "a write to a full disk went through";
+    } catch (const ProfileWriteError &e) {
+        EXPECT_EQ(e.message(), "Unable to write to " + file);
+    }
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), before);
+    EXPECT_EQ(QDir(dir_.filePath("disk")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"filler", "quorbix.ini"}));
+
+    ASSERT_TRUE(QFile::remove(filler.fileName()));
+    ini.writeInteger("Modus", "Shifter", 2);
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 2);
 }
 
 }  // namespace

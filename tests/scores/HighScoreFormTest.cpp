@@ -3,6 +3,7 @@
 #include "HighScoreListU.h"
 
 #include "ModalScript.h"
+#include "AtomicWrite.h"
 #include "ProfileFile.h"
 #include "RecordingSoundService.h"
 #include "Resources.h"
@@ -18,6 +19,7 @@
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -303,12 +305,11 @@ TEST_F(HighScoreFormTest, AWindowNeverShownWritesNothing)
 
 TEST_F(HighScoreFormTest, AWriteFailureIsReportedAndTheOldFileStaysWhole)
 {
-    // A program name so long that no temporary file fits beside its high score file.
-    const QString longExe = exeDir.filePath(QString(250, QLatin1Char('q')));
-    platform::overrideExecutablePath(longExe);
     const QByteArray before = "[high score]\nAnn_7=10\nBob=20\n";
     writeHighScoreFile(before);
-    ASSERT_EQ(readHighScoreFile(), before);
+    // Another copy of the game that never lets go of the file's lock.
+    QLockFile held(platform::lockFileFor(platform::highScoreFilePath()));
+    ASSERT_TRUE(held.tryLock(0));
 
     QString shown;
     {
@@ -323,6 +324,36 @@ TEST_F(HighScoreFormTest, AWriteFailureIsReportedAndTheOldFileStaysWhole)
     }
     EXPECT_EQ(shown, "Unable to write to " + platform::highScoreFilePath());
     EXPECT_EQ(readHighScoreFile(), before);
+}
+
+// Two games at once: a window that only looked, or that added its own entry, keeps what the
+// other game stored while it was open; names typed in the old code page show as typed.
+TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
+{
+    writeHighScoreFile("[high score]\nJ\xFCrgen_0=500\nAnn_1=400\n[Gr\xFC\xDF" "e]\nx=\xE9\n");
+    {
+        THighScoreForm form;
+        open(form);
+        EXPECT_EQ(column(form, 0), QStringList({"Jürgen", "Ann"}));
+        writeHighScoreFile(readHighScoreFile().replace("Ann_1=400\n", "Ann_1=400\nOther_2=450\n"));
+    }
+    EXPECT_EQ(readHighScoreFile(), "[high score]\nJ\xC3\xBCrgen_0=500\nOther_1=450\nAnn_2=400\n"
+                                   "[Gr\xFC\xDF" "e]\nx=\xE9\n");
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("New"));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(420);
+        open(form);
+        writeHighScoreFile(readHighScoreFile().replace("Ann_2=400\n", "Ann_2=400\nLast_3=1\n"));
+    }
+    ScoreList stored;
+    stored.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), "high score");
+    QStringList names;
+    for (const Tscore &entry : stored.entries())
+        names << entry.name;
+    EXPECT_EQ(names, QStringList({"Jürgen", "Other", "New", "Ann", "Last"}));
 }
 
 TEST_F(HighScoreFormTest, ClosingShrinksToTheCentreLineBeforeTheWindowGoes)

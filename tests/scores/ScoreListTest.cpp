@@ -91,12 +91,28 @@ TEST_F(ScoreListTest, MissingFileOrSectionGivesAnEmptyList)
     EXPECT_TRUE(list.entries().empty());
 }
 
-TEST_F(ScoreListTest, SavingAnEmptyListErasesTheSection)
+// Two games running at once: what the other one stored after this list was loaded stays, and
+// this list's entry goes in only where it still earns a place.
+TEST_F(ScoreListTest, SavingStartsFromTheListAsStoredNow)
 {
     writeHighScoreFile("[high score]\nAnn_0=5\n[high score: shifter]\nBob_0=7\n");
     ScoreList list;
-    list.SaveScores(file, "high score");
-    EXPECT_EQ(readHighScoreFile(), "[high score: shifter]\nBob_0=7\n");
+    list.LoadScores(file, "high score");
+    writeHighScoreFile("[high score]\nAnn_0=5\nOther=9\n[high score: shifter]\nBob_0=7\n");
+    list.SaveScores(file, "high score", std::nullopt);
+    EXPECT_EQ(readHighScoreFile(),
+              "[high score]\nOther_0=9\nAnn_1=5\n[high score: shifter]\nBob_0=7\n");
+    EXPECT_EQ(names(list), QStringList({"Other", "Ann"}));
+
+    list.SaveScores(file, "high score", NewEntry{"New", 1, 7});
+    EXPECT_EQ(names(list), QStringList({"Other", "New", "Ann"}));
+    writeHighScoreFile(tenEntries("high score"));
+    list.SaveScores(file, "high score", NewEntry{"Late", 100, 5000});   // no longer above 100
+    EXPECT_EQ(list.entries().size(), 10u);
+    EXPECT_FALSE(names(list).contains("Late"));
+    list.SaveScores(file, "high score", NewEntry{"Late", 101, 5000});
+    EXPECT_EQ(scores(list).front(), 5000);
+    EXPECT_EQ(scores(list).back(), 200);
 }
 
 TEST_F(ScoreListTest, QualifiesOnPointsAboveTheLowestOfAFullList)

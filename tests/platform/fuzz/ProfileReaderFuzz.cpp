@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes as a profile file. The reader must not crash, must give back an
-// untouched file byte for byte, and an edit of one section must leave the others as they read.
+// untouched file byte for byte, must never turn a name into U+FFFD (a line that is not UTF-8
+// reads in the old code page), and an edit of one section must leave the others as they read.
 #include "ProfileText.h"
 
 #include <cstdint>
@@ -31,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QString section = nameFrom(bytes, false);
     if (section.startsWith(u'[')) section = section.mid(1, section.indexOf(u']') - 1).trimmed();
     const QString guard = QStringLiteral("Guard");
+    const bool hasReplacementCharacter = bytes.contains("\xEF\xBF\xBD");
     for (const QString &name : {section, guard, QStringLiteral("high score")}) {
         for (const QString &key : text.keys(name)) {
+            check(hasReplacementCharacter || !key.contains(QChar::ReplacementCharacter));
             if (const std::optional<QString> v = text.value(name, key)) {
                 platform::parseProfileInteger(*v);
             }
