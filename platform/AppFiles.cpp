@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <climits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,10 +60,13 @@ bool sameFile(const QString &a, const QString &b)
 // The name of the per-user folders and of the files in them.
 constexpr char kProgramName[] = "quorbix";
 
-// True when the player may write the executable's folder, so the files stay beside it.
+// True when the player may write the executable's folder, so the files stay beside it. Where
+// the executable's path cannot be had, the files are the player's own, in the per-user folders.
 bool filesBesideExecutable()
 {
-    const QString folder = QFileInfo(executablePath()).absolutePath();
+    const QString exe = executablePath();
+    if (exe.isEmpty()) return false;
+    const QString folder = QFileInfo(exe).absolutePath();
     return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
 
@@ -77,29 +79,12 @@ QString xdgBaseFolder(const char *variable, const char *defaultBelowHome)
     return QDir::homePath() + u'/' + QLatin1String(defaultBelowHome);
 }
 
-// Creates the folder and any missing parent with mode 0700: the player's files are theirs alone.
-// A failure shows later, as the write's own "Unable to write to" error.
-void makePrivateFolder(const QString &folder)
-{
-    const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
-    for (qsizetype end = path.indexOf('/', 1); ; end = path.indexOf('/', end + 1)) {
-        const QByteArray part = end < 0 ? path : path.left(end);
-        struct stat existing {};
-        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST &&
-            !(::stat(part.constData(), &existing) == 0 && S_ISDIR(existing.st_mode))) {
-            return;
-        }
-        if (end < 0) return;
-    }
-}
-
 QString playerFilePath(const QString &ext, const char *xdgVariable, const char *defaultBelowHome)
 {
     if (filesBesideExecutable()) return changeFileExt(executablePath(), ext);
-    const QString folder = xdgBaseFolder(xdgVariable, defaultBelowHome) + u'/' +
-                           QLatin1String(kProgramName);
-    makePrivateFolder(folder);
-    return folder + u'/' + QLatin1String(kProgramName) + ext;
+    // The folder is made, private to the player, by the first write (see ProfileFile).
+    return xdgBaseFolder(xdgVariable, defaultBelowHome) + u'/' + QLatin1String(kProgramName) +
+           u'/' + QLatin1String(kProgramName) + ext;
 }
 
 }  // namespace

@@ -29,8 +29,9 @@ QString fileNameWithoutExt(const QString &path);      // "name"
 // and high scores lie beside the executable, as executablePath() with ".ini" and ".hsl".
 // Installed, that folder is not theirs: the files then go to the per-user folders,
 // $XDG_CONFIG_HOME/quorbix/quorbix.ini (default ~/.config) and
-// $XDG_DATA_HOME/quorbix/quorbix.hsl (default ~/.local/share), whose missing folders are
-// made private (0700) when the path is asked for, so the first write finds them.
+// $XDG_DATA_HOME/quorbix/quorbix.hsl (default ~/.local/share), whose missing folders the
+// first write makes private to the player (0700). So do the files of an executable whose path
+// cannot be had.
 QString settingsFilePath();
 QString highScoreFilePath();
 // executablePath() with ".hlp" when that file exists; else the installed help file in the

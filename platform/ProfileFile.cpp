@@ -122,6 +122,22 @@ bool takeLock(QLockFile &lock, const QString &lockFile)
     }
 }
 
+// Creates the folder and any missing parent with mode 0700, as the per-user folders of the
+// player's files should be. A failure shows as the write's own error.
+void makePrivateFolder(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(folder));
+    for (qsizetype end = path.indexOf('/', 1);; end = path.indexOf('/', end + 1)) {
+        const QByteArray part = end < 0 ? path : path.left(end);
+        struct stat existing {};
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST &&
+            !(::stat(part.constData(), &existing) == 0 && S_ISDIR(existing.st_mode))) {
+            return;
+        }
+        if (end < 0) return;
+    }
+}
+
 // Every change of a file: under the file's lock, read it afresh, edit, and replace it when the
 // edit changed something. Another copy of the game that updates the same file waits for the
 // lock, so neither undoes the other's change; a lock not had in time loses nothing either, it
@@ -130,6 +146,9 @@ void update(const QString &path, const std::function<bool(ProfileText &)> &edit)
 {
     const QString target = QDir::isAbsolutePath(path) ? replacedFile(path) : QString();
     if (target.isEmpty()) throw ProfileWriteError(path);
+    // The first write of a file in a folder that is not there yet makes that folder.
+    if (!QFileInfo::exists(QFileInfo(target).absolutePath()))
+        makePrivateFolder(QFileInfo(target).absolutePath());
     const QString lockFile = lockFileFor(target);
     QLockFile lock(lockFile);
     if (!takeLock(lock, lockFile)) throw ProfileWriteError(path);

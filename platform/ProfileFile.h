@@ -7,8 +7,9 @@
 // previous file whole; a write that cannot be done throws ProfileWriteError. Each write reads,
 // edits and replaces the file under an advisory lock beside it, so two copies of the game
 // writing the same file never undo each other's changes; a write that cannot get the lock
-// within a few seconds throws ProfileWriteError and changes nothing. A path that is not
-// absolute names no file: reads give the defaults, writes throw.
+// within a few seconds throws ProfileWriteError and changes nothing. The first write into a
+// folder that does not exist yet makes it, and its missing parents, with mode 0700. A path
+// that is not absolute names no file: reads give the defaults, writes throw.
 //
 // The file is UTF-8 text; a line that is not valid UTF-8 reads as Windows-1252 (the code page
 // of older systems), and a line no write changes keeps its bytes. Lines end in LF or CRLF (new

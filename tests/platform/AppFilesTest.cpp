@@ -52,6 +52,37 @@ TEST(AppFilesPaths, TheGamesFilesLieBesideTheExecutable)
     EXPECT_EQ(platform::executablePath(), QCoreApplication::applicationFilePath());
 }
 
+// An executable in a folder the player cannot write (here one that is not there at all, as
+// even root cannot write into it): the files are the player's, in the per-user folders, and
+// only the first write makes those folders, private to the player.
+TEST(AppFilesPaths, WhereTheExecutablesFolderIsNotThePlayersTheFirstWriteMakesTheirFolders)
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    platform::overrideExecutablePath(home.filePath("missing/games/quorbix"));
+    const QString settings = platform::settingsFilePath();
+    EXPECT_EQ(settings, home.filePath("config/quorbix/quorbix.ini"));
+    EXPECT_EQ(platform::highScoreFilePath(), home.filePath("data/quorbix/quorbix.hsl"));
+    EXPECT_FALSE(platform::moveOldSettingsFile());
+
+    platform::ProfileFile ini(settings);
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 0);
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("config")));   // reading makes nothing
+    ini.writeInteger("Modus", "Shifter", 3);
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 3);
+    for (const char *folder : {"config", "config/quorbix"}) {
+        EXPECT_EQ(QFileInfo(home.filePath(folder)).permissions() & 0x7777,
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                      QFile::WriteUser | QFile::ExeUser)
+            << folder;
+    }
+
+    platform::overrideExecutablePath(QString());
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+}
+
 // A folder name that is not UTF-8 cannot be named through Qt: the game then keeps no files at
 // all, rather than files in whatever the current folder is, shared by every copy.
 TEST(AppFilesPaths, AnExecutablePathQtCannotNameKeepsNoFiles)
