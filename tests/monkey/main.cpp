@@ -1,0 +1,177 @@
+// quorbix-monkey: plays the real game with random but seeded input and checks that it neither
+// crashes nor hangs, and still plays afterwards.
+//
+//   quorbix-monkey [--events N] [--seed S] [--answer-seconds T]
+//
+// Every window the game opens gets input while it is on top and is closed again; a quit starts
+// the main window afresh. The game's files live in a scratch folder. Exit status 0 when the run
+// ends with a New Game and one removal that work; a hang aborts with the seed and the event.
+
+#include "Monkey.h"
+#include "Watchdog.h"
+
+#include "DrawGrid.h"
+#include "Quorbix.h"
+#include "StatusPanels.h"
+
+#include "Resources.h"
+#include "TempExeDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QTest>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Options {
+    long events = 2000;
+    std::uint32_t seed = 1;
+    int answerSeconds = 5;
+};
+
+bool parse(int argc, char **argv, Options &options)
+{
+    for (int i = 1; i + 1 < argc; i += 2) {
+        char *end = nullptr;
+        const long long value = std::strtoll(argv[i + 1], &end, 10);
+        if (*end != '\0' || value < 0) return false;
+        if (std::strcmp(argv[i], "--events") == 0) options.events = static_cast<long>(value);
+        else if (std::strcmp(argv[i], "--seed") == 0) options.seed = static_cast<std::uint32_t>(value);
+        else if (std::strcmp(argv[i], "--answer-seconds") == 0 && value > 0) options.answerSeconds = static_cast<int>(value);
+        else return false;
+    }
+    return argc % 2 == 1;
+}
+
+// Links in the About box and the help text would start a browser or a mail program; the monkey
+// only counts them.
+class DesktopStandIn : public QObject {
+    Q_OBJECT
+public:
+    DesktopStandIn()
+    {
+        for (const char *scheme : {"http", "https", "mailto", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+    }
+    ~DesktopStandIn() override
+    {
+        for (const char *scheme : {"http", "https", "mailto", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    int opened = 0;
+public slots:
+    void openUrl(const QUrl &) { ++opened; }
+};
+
+// The game as a player has it: the main window, its settings and high scores in a folder of
+// their own, and the help file beside them.
+class Game : public MonkeyHost {
+public:
+    Game()
+    {
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/quorbix.hlp"),
+                    files_.filePath(QStringLiteral("quorbix.hlp")));
+        restartMainWindow();
+    }
+
+    QWidget *mainWindow() override { return form_.get(); }
+    TForm1 &form() { return *form_; }
+    int restarts() const { return restarts_; }
+
+    void restartMainWindow() override
+    {
+        if (form_) ++restarts_;
+        form_.reset();
+        form_ = std::make_unique<TForm1>();
+        form_->show();
+        form_->activateWindow();
+    }
+
+private:
+    TempExeDir files_;
+    std::unique_ptr<TForm1> form_;
+    int restarts_ = 0;
+};
+
+// A New Game deals a full board, and a double-click on a group of two removes it and scores.
+QString checkStillPlays(TForm1 &form)
+{
+    form.findChild<QAction *>(QStringLiteral("NewGame1"))->trigger();
+    engine::Game &game = form.game();
+    if (game.totalScore().points() != 0 || game.SymbolsLeft() != engine::FieldColumns * engine::Rows)
+        return QStringLiteral("New Game did not deal a full board");
+    const engine::Board &board = game.board();
+    for (int column = 0; column < engine::FieldColumns; ++column) {
+        for (int row = 0; row < engine::Rows; ++row) {
+            const auto kind = board.at(column, row).kind;
+            const bool pair = (column + 1 < engine::FieldColumns && board.at(column + 1, row).kind == kind) ||
+                              (row + 1 < engine::Rows && board.at(column, row + 1).kind == kind);
+            if (!pair) continue;
+            TDrawGrid *grid = form.grid();
+            const QPoint centre = grid->mapTo(&form, grid->cellRect(column, row).center() + QPoint(2, 2));
+            QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, centre);
+            const QString total = QString::fromLatin1(game.totalScore().text().data());
+            if (game.totalScore().points() < 2 || !game.undoAvailable())
+                return QStringLiteral("a double-click on a group did not remove it");
+            if (form.statusBar1()->panelText(3) != total)
+                return QStringLiteral("the status bar does not show the total %1").arg(total);
+            return {};
+        }
+    }
+    return QStringLiteral("the new board has no group to remove");
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s [--events N] [--seed S] [--answer-seconds T]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorbix"));
+    resources::init();
+    resources::registerFonts();
+
+    Watchdog watchdog(options.seed, std::chrono::seconds(options.answerSeconds));
+    DesktopStandIn desktop;
+    Game game;
+    Monkey monkey(options.seed, options.events, game, watchdog);
+    bool done = false;
+    QObject::connect(&monkey, &Monkey::finished, &app, [&done] {
+        done = true;
+        QApplication::quit();
+    });
+    monkey.start();
+    // A quit key ends the event loop as it ends the game; the monkey starts it again.
+    while (!done) QApplication::exec();
+
+    watchdog.busy(monkey.eventsSent(), "the New Game and removal after the run");
+    const QString fault = checkStillPlays(game.form());
+    watchdog.idle();
+    QStringList windows;
+    for (auto it = monkey.windowsSeen().begin(); it != monkey.windowsSeen().end(); ++it)
+        windows << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    std::printf("monkey: seed %u, %ld events, main window restarted %d times, links opened %d\n"
+                "monkey: windows opened: %s\n",
+                options.seed, monkey.eventsSent(), game.restarts(), desktop.opened,
+                qPrintable(windows.join(QStringLiteral(", "))));
+    if (!fault.isEmpty()) {
+        std::fprintf(stderr, "monkey: seed %u: after the run, %s\n", options.seed, qPrintable(fault));
+        return 1;
+    }
+    std::printf("monkey: the game still plays\n");
+    return 0;
+}
+
+#include "main.moc"
