@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -40,7 +41,7 @@ const std::array<Key, 21> Keys{{
     {Qt::Key_Escape, Qt::NoModifier, "Escape", 3},
     {Qt::Key_Tab, Qt::NoModifier, "Tab", 2},
     {Qt::Key_Backspace, Qt::NoModifier, "Backspace", 1},
-    {Qt::Key_N, Qt::ControlModifier, "Ctrl+N", 2},
+    {Qt::Key_N, Qt::ControlModifier, "Ctrl+N", 1},
     {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z", 2},
     {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Shift+Ctrl+Z", 2},
     {Qt::Key_Y, Qt::ControlModifier, "Ctrl+Y", 1},
@@ -67,21 +68,24 @@ QString at(QPoint p) { return QStringLiteral("at %1,%2").arg(p.x()).arg(p.y()); 
 Monkey::Monkey(std::uint32_t seed, long events, MonkeyHost &host, Watchdog &watchdog)
     : random_(seed), events_(events), host_(host), watchdog_(watchdog)
 {
-    connect(&timer_, &QTimer::timeout, this, &Monkey::tick);
 }
+
+void Monkey::scheduleTick() { QTimer::singleShot(0, this, &Monkey::tick); }
 
 void Monkey::tick()
 {
+    if (finished_) return;
+    scheduleTick();
     QWidget *top = topWindow();
     for (const Frame &frame : frames_)
         if (frame.target == top) return;   // that window's event is still being handled
-    const QWidget *main = host_.mainWindow();
-    if (frames_.empty() && !(main && main->isVisible())) {
+    const QWidget *mainWindow = host_.mainWindow();
+    if (frames_.empty() && !(mainWindow && mainWindow->isVisible())) {
         // Closed by a key or a menu command: the game starts afresh, as a player would start it.
         framed(nullptr, QStringLiteral("restart of the main window"), [this] { host_.restartMainWindow(); });
         return;
     }
-    if (!top) return;
+    if (!top || !top->isVisible()) return;   // the main window is closing inside an event
     countOpenWindows();
     if (QWidget *window = windowToClose(top)) {
         closeWindow(window);
@@ -92,7 +96,7 @@ void Monkey::tick()
     } else if (top != host_.mainWindow()) {
         closeWindow(top);   // winding down: nothing but the main window stays open
     } else if (frames_.empty() && open_.empty()) {
-        timer_.stop();
+        finished_ = true;
         emit finished();
     }
 }
@@ -156,15 +160,17 @@ void Monkey::closeWindow(QWidget *window)
 void Monkey::sendRandomEvent(QWidget *top)
 {
     ++sent_;
+    // On the main window mostly double-clicks, the removal; elsewhere mostly keys and clicks.
+    const bool board = top == host_.mainWindow();
     const int kind = below(100);
-    if (kind < 45) {
+    if (kind < (board ? 35 : 45)) {
         sendKey(top);
         return;
     }
     QPointer<QWindow> window = top->windowHandle();
     if (!window) return;
     const QPoint p = randomPoint(top);
-    if (kind < 75) {
+    if (kind < (board ? 55 : 75)) {
         const int b = below(20);
         const Qt::MouseButton button = b < 17 ? Qt::LeftButton : b < 19 ? Qt::RightButton : Qt::MiddleButton;
         const QString name = button == Qt::LeftButton ? QStringLiteral("left") : button == Qt::RightButton ? QStringLiteral("right") : QStringLiteral("middle");
@@ -174,7 +180,7 @@ void Monkey::sendRandomEvent(QWidget *top)
     } else {
         std::vector<QPoint> path(static_cast<std::size_t>(1 + below(4)));
         for (QPoint &q : path) q = randomPoint(top);
-        framed(top, QStringLiteral("drag ") + at(p) + QStringLiteral(" to ") + at(path.back()), [=] {
+        framed(top, QStringLiteral("drag ") + at(p) + QStringLiteral(" to ") + at(path.back()), [=, this] {
             QTest::mousePress(window, Qt::LeftButton, {}, p);
             for (const QPoint &q : path)
                 if (window) QTest::mouseMove(window, q);
@@ -201,13 +207,18 @@ void Monkey::sendKey(QWidget *top)
     });
 }
 
-// A point inside the window: on the board half of the time when the main window is on top, else
-// on one of the window's controls or anywhere.
+// A point inside the window. On the main window mostly on the board, often on a symbol that can
+// be removed, so that games get played to their end; elsewhere on one of the controls or
+// anywhere.
 QPoint Monkey::randomPoint(QWidget *top)
 {
     QWidget *area = top;
     auto *board = top->findChild<QWidget *>(QStringLiteral("DrawGrid1"));
-    if (board && board->isVisible() && top == host_.mainWindow() && below(2) == 0) {
+    const int choice = below(10);
+    if (top == host_.mainWindow() && choice < 4) {
+        if (const std::optional<QPoint> cell = host_.groupCell(below(1 << 16))) return *cell;
+    }
+    if (board && board->isVisible() && top == host_.mainWindow() && choice < 7) {
         area = board;
     } else if (below(2) == 0) {
         QList<QWidget *> controls;
@@ -230,6 +241,7 @@ void Monkey::framed(QWidget *target, const QString &what, const std::function<vo
     std::string description = target ? describe(what, target) : what.toStdString();
     frames_.push_back({target, sent_, description});
     watchdog_.busy(sent_, description);
+    if (qEnvironmentVariableIsSet("MONKEY_TRACE")) std::fprintf(stderr, "%ld %s\n", sent_, description.c_str());
     send();
     frames_.pop_back();
     // The event underneath (if any) is being answered again from now on.

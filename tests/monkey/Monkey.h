@@ -1,19 +1,22 @@
 #pragma once
 // Random but seeded input for the whole game: presses, double-clicks, drags and keys sent through
 // the window system to whichever window of the game is on top (the main window, a menu, a dialog,
-// a message box). The input comes from a timer, which keeps firing inside the nested event loops
-// of modal windows, so a dialog gets input while the event that opened it is still running.
+// a message box). Each input comes from a timer of its own, started before the input is sent:
+// timers fire inside the nested event loops of modal windows too, so a dialog gets input while
+// the event that opened it is still running (a timer never fires again while its own handler
+// runs, so one repeating timer could not do this).
 // Every window but the main window is closed again after a bounded number of events.
 
 #include "Watchdog.h"
 
 #include <QMap>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,6 +31,9 @@ public:
     virtual ~MonkeyHost() = default;
     virtual QWidget *mainWindow() = 0;
     virtual void restartMainWindow() = 0;
+    // Where a player would aim: the centre of a symbol that has an equal neighbour (the pick-th
+    // such cell, counted round), in the main window's coordinates; none when no move is left.
+    virtual std::optional<QPoint> groupCell(int pick) = 0;
 };
 
 class Monkey : public QObject {
@@ -36,7 +42,7 @@ class Monkey : public QObject {
 public:
     Monkey(std::uint32_t seed, long events, MonkeyHost &host, Watchdog &watchdog);
 
-    void start() { timer_.start(0); }
+    void start() { scheduleTick(); }
     long eventsSent() const { return sent_; }
     // How often each kind of window was opened, by class name.
     const QMap<QString, int> &windowsSeen() const { return seen_; }
@@ -52,6 +58,7 @@ private:
         long events = 0;
     };
 
+    void scheduleTick();
     void tick();
     QWidget *topWindow() const;
     void countOpenWindows();
@@ -68,7 +75,7 @@ private:
     const long events_;
     MonkeyHost &host_;
     Watchdog &watchdog_;
-    QTimer timer_;
+    bool finished_ = false;
     long sent_ = 0;
     // The events being handled, outermost first: a modal window's loop runs inside the event
     // that opened it.

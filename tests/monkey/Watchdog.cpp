@@ -1,5 +1,6 @@
 #include "Watchdog.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,7 +22,9 @@ Watchdog::~Watchdog()
 void Watchdog::busy(long event, std::string what)
 {
     const std::lock_guard lock(mutex_);
-    since_ = Clock::now();
+    const Clock::time_point now = Clock::now();
+    noteAnswer(now);
+    since_ = now;
     event_ = event;
     what_ = std::move(what);
     waiting_ = false;
@@ -30,8 +33,21 @@ void Watchdog::busy(long event, std::string what)
 void Watchdog::idle()
 {
     const std::lock_guard lock(mutex_);
-    since_ = Clock::now();
+    const Clock::time_point now = Clock::now();
+    noteAnswer(now);
+    since_ = now;
     waiting_ = true;
+}
+
+std::chrono::milliseconds Watchdog::longestAnswer()
+{
+    const std::lock_guard lock(mutex_);
+    return longest_;
+}
+
+void Watchdog::noteAnswer(Clock::time_point now)
+{
+    if (!waiting_) longest_ = std::max(longest_, std::chrono::duration_cast<std::chrono::milliseconds>(now - since_));
 }
 
 void Watchdog::watch()

@@ -21,10 +21,13 @@ public:
     void busy(long event, std::string what);
     // The game is waiting for the next event from now on.
     void idle();
+    // The longest time an event took to be answered so far.
+    std::chrono::milliseconds longestAnswer();
 
 private:
     using Clock = std::chrono::steady_clock;
     void watch();
+    void noteAnswer(Clock::time_point now);
 
     const std::uint32_t seed_;
     const std::chrono::seconds limit_;
@@ -35,5 +38,6 @@ private:
     long event_ = 0;
     std::string what_ = "start-up";
     bool waiting_ = true;
+    std::chrono::milliseconds longest_{0};
     std::thread thread_;   // last: starts once everything above is set
 };
