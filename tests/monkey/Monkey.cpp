@@ -22,6 +22,8 @@ constexpr long WindowEvents = 40;
 constexpr long HideAfter = 200;
 constexpr long GiveUpAfter = 400;
 
+long closeAfter(const QWidget *window) { return window->windowType() == Qt::Popup ? PopupEvents : WindowEvents; }
+
 struct Key {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -65,8 +67,8 @@ QString at(QPoint p) { return QStringLiteral("at %1,%2").arg(p.x()).arg(p.y()); 
 
 }  // namespace
 
-Monkey::Monkey(std::uint32_t seed, long events, MonkeyHost &host, Watchdog &watchdog)
-    : random_(seed), events_(events), host_(host), watchdog_(watchdog)
+Monkey::Monkey(std::uint32_t seed, long events, bool trace, MonkeyHost &host, Watchdog &watchdog)
+    : random_(seed), events_(events), trace_(trace), host_(host), watchdog_(watchdog)
 {
 }
 
@@ -128,13 +130,12 @@ void Monkey::countOpenWindows()
 
 QWidget *Monkey::windowToClose(QWidget *top) const
 {
-    const auto limit = [](const QWidget *w) { return w->windowType() == Qt::Popup ? PopupEvents : WindowEvents; };
     for (const OpenWindow &w : open_) {
         // The window on top, or one beside the main window (the help viewer) when nothing is
         // modal; a window under a modal one waits until it is on top again.
         const bool reachable = w.widget == top || top == host_.mainWindow();
-        if (reachable && w.events > limit(w.widget)) {
-            if (w.events > limit(w.widget) + GiveUpAfter) {
+        if (reachable && w.events > closeAfter(w.widget)) {
+            if (w.events > closeAfter(w.widget) + GiveUpAfter) {
                 std::fprintf(stderr, "monkey: event %ld: %s does not close\n", sent_,
                              describe(QStringLiteral("closing"), w.widget).c_str());
                 std::abort();
@@ -148,8 +149,7 @@ QWidget *Monkey::windowToClose(QWidget *top) const
 void Monkey::closeWindow(QWidget *window)
 {
     const auto known = std::find_if(open_.begin(), open_.end(), [window](const OpenWindow &w) { return w.widget == window; });
-    const bool stubborn = known != open_.end() &&
-                          known->events > (window->windowType() == Qt::Popup ? PopupEvents : WindowEvents) + HideAfter;
+    const bool stubborn = known != open_.end() && known->events > closeAfter(window) + HideAfter;
     framed(window, stubborn ? QStringLiteral("hiding") : QStringLiteral("closing"), [window, stubborn] {
         if (stubborn) window->hide();
         else if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
@@ -161,16 +161,16 @@ void Monkey::sendRandomEvent(QWidget *top)
 {
     ++sent_;
     // On the main window mostly double-clicks, the removal; elsewhere mostly keys and clicks.
-    const bool board = top == host_.mainWindow();
+    const bool onMain = top == host_.mainWindow();
     const int kind = below(100);
-    if (kind < (board ? 35 : 45)) {
+    if (kind < (onMain ? 35 : 45)) {
         sendKey(top);
         return;
     }
     QPointer<QWindow> window = top->windowHandle();
     if (!window) return;
     const QPoint p = randomPoint(top);
-    if (kind < (board ? 55 : 75)) {
+    if (kind < (onMain ? 55 : 75)) {
         const int b = below(20);
         const Qt::MouseButton button = b < 17 ? Qt::LeftButton : b < 19 ? Qt::RightButton : Qt::MiddleButton;
         const QString name = button == Qt::LeftButton ? QStringLiteral("left") : button == Qt::RightButton ? QStringLiteral("right") : QStringLiteral("middle");
@@ -241,7 +241,7 @@ void Monkey::framed(QWidget *target, const QString &what, const std::function<vo
     std::string description = target ? describe(what, target) : what.toStdString();
     frames_.push_back({target, sent_, description});
     watchdog_.busy(sent_, description);
-    if (qEnvironmentVariableIsSet("MONKEY_TRACE")) std::fprintf(stderr, "%ld %s\n", sent_, description.c_str());
+    if (trace_) std::fprintf(stderr, "%ld %s\n", sent_, description.c_str());
     send();
     frames_.pop_back();
     // The event underneath (if any) is being answered again from now on.

@@ -40,7 +40,8 @@ class Monkey : public QObject {
     Q_OBJECT
 
 public:
-    Monkey(std::uint32_t seed, long events, MonkeyHost &host, Watchdog &watchdog);
+    // trace: print every event to standard error as it is sent.
+    Monkey(std::uint32_t seed, long events, bool trace, MonkeyHost &host, Watchdog &watchdog);
 
     void start() { scheduleTick(); }
     long eventsSent() const { return sent_; }
@@ -73,6 +74,7 @@ private:
 
     std::mt19937 random_;
     const long events_;
+    const bool trace_;
     MonkeyHost &host_;
     Watchdog &watchdog_;
     bool finished_ = false;
