@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz clean configure-asan build-asan test-asan monkey
+.PHONY: all deps configure build run test bench fuzz package clean configure-asan build-asan test-asan monkey
 
 # The sanitizer build: AddressSanitizer and UndefinedBehaviorSanitizer, every report fatal, at
 # -O1 so the whole suite stays quick. Leak detection is on; lsan.supp holds the toolkit's own
@@ -35,6 +35,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# The Debian package, $(BUILD)/quorbix_<version>_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack
 
 fuzz: configure
 	@scripts/fuzz.sh $(BUILD)

@@ -79,7 +79,8 @@ std::optional<std::int32_t> parseTagNumber(const QString &text)
     const bool dollar = s.startsWith(QLatin1Char('$'));
     if (dollar || s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         const QStringView digits = QStringView(s).mid(dollar ? 1 : 2);
-        const auto isHex = [](QChar c) { return std::isxdigit(c.unicode()) && c.unicode() < 128; };
+        // isxdigit is defined only for the values an unsigned char can hold.
+        const auto isHex = [](QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); };
         if (digits.size() > 8 || !allOf(digits, isHex))
             return std::nullopt;
         return static_cast<std::int32_t>(digits.toUInt(nullptr, 16));

@@ -2,6 +2,7 @@
 #include "Quorbix.h"
 
 #include "Resources.h"
+#include "SessionEnd.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@ int main(int argc, char **argv)
     resources::init();
     resources::registerFonts();
     TForm1 form;
+    // A session that ends closes the game the way its close button does: settings written.
+    platform::SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &platform::SessionEnd::requested, &form, &TForm1::EndSession);
     form.show();
     return app.exec();
 }

@@ -106,8 +106,21 @@ void TDrawGrid::moveCurrent(int column, int row)
     update();
 }
 
+bool TDrawGrid::onBorder(const QMouseEvent &event) const
+{
+    return !contentsRect().contains(event.position().toPoint());
+}
+
+void TDrawGrid::leftPressOnCurrentCell()
+{
+    moveCurrent(currentColumn_, currentRow_);
+    emit MouseDown(Qt::LeftButton, currentCellCentre());
+}
+
 void TDrawGrid::mousePressEvent(QMouseEvent *event)
 {
+    pressedOnBorder_ = onBorder(*event);
+    if (pressedOnBorder_) return;
     const QPoint position = contentPosition(event->position());
     if (event->button() == Qt::LeftButton) {
         if (const auto cell = cellAt(position)) moveCurrent(cell->x(), cell->y());
@@ -117,6 +130,8 @@ void TDrawGrid::mousePressEvent(QMouseEvent *event)
 
 void TDrawGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    pressedOnBorder_ = onBorder(*event);
+    if (pressedOnBorder_) return;
     const QPoint position = contentPosition(event->position());
     if (event->button() == Qt::LeftButton) emit DblClick();
     emit MouseDown(event->button(), position);
@@ -124,7 +139,7 @@ void TDrawGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TDrawGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!(event->buttons() & Qt::LeftButton)) return;
+    if (!(event->buttons() & Qt::LeftButton) || pressedOnBorder_) return;
     const auto cell = cellAt(contentPosition(event->position()));
     if (cell && (cell->x() != currentColumn_ || cell->y() != currentRow_))
         moveCurrent(cell->x(), cell->y());
@@ -132,6 +147,10 @@ void TDrawGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TDrawGrid::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (pressedOnBorder_) {
+        pressedOnBorder_ = event->buttons() != Qt::NoButton;
+        return;
+    }
     emit MouseUp(event->button(), contentPosition(event->position()));
 }
 
@@ -145,14 +164,16 @@ void TDrawGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Up: row = qMax(0, row - 1); break;
     case Qt::Key_Down: row = qMin(rows_ - 1, row + 1); break;
     case Qt::Key_Space:
-        if (!event->isAutoRepeat()) {
-            moveCurrent(column, row);
-            emit MouseDown(Qt::LeftButton, currentCellCentre());
-        }
+        if (!event->isAutoRepeat()) leftPressOnCurrentCell();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!event->isAutoRepeat()) {
+            // The mouse's double-click: press (it selects the cell's group), release, the
+            // double-click with its press; the key's release is the last release. So the group
+            // removed is always the current cell's, and a removal never meets an empty selection.
+            leftPressOnCurrentCell();
+            emit MouseUp(Qt::LeftButton, currentCellCentre());
             emit DblClick();
             emit MouseDown(Qt::LeftButton, currentCellCentre());
         }

@@ -7,7 +7,9 @@
 //   release:               MouseUp
 //   arrow keys, left drag: SelectCell only
 // So that the game can be played without a mouse, Space is a left press on the current cell
-// and Enter a double-click on it.
+// and Enter a double-click on it, with the same events in the same order as the mouse gives.
+// The border lies outside every cell: presses on it, and their drags and releases, are not
+// the grid's.
 
 #include <QFrame>
 #include <QString>
@@ -65,7 +67,9 @@ private:
     std::optional<QPoint> cellAt(QPoint contentPosition) const;
     QPoint contentPosition(const QPointF &widgetPosition) const;
     QPoint currentCellCentre() const;
+    bool onBorder(const QMouseEvent &event) const;
     void moveCurrent(int column, int row);
+    void leftPressOnCurrentCell();
 
     DrawCellHandler drawCell_;
     std::optional<OverlayPainter> overlay_;
@@ -74,4 +78,5 @@ private:
     int cellSize_ = 24;
     int currentColumn_ = 0;
     int currentRow_ = 0;
+    bool pressedOnBorder_ = false;
 };

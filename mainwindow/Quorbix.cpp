@@ -77,7 +77,7 @@ void TForm1::FormCreate()
 
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Quorbix from ") + QString::fromLatin1(platform::maker::kWebAddress));
-    setWindowIcon(QIcon(resources::windowIcon()));
+    setWindowIcon(resources::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -194,7 +194,31 @@ void TForm1::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::FormClose() { fadeOut(); }
+void TForm1::FormClose()
+{
+    if (!sessionEnding_) fadeOut();
+}
+
+void TForm1::EndSession()
+{
+    sessionEnding_ = true;
+    close();
+    // A modal window (the game-over window, a name prompt) holds a loop of its own; ending them
+    // all lets the windows close in order, so the settings and scores are still written.
+    QCoreApplication::exit(0);
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The window has one size for each picture size and mode. Some desktops offer to maximise
+    // it all the same (their decorations draw the button whatever the window asks for): such
+    // a request is undone at once.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        fitWindow();
+    }
+}
 
 void TForm1::FormDestroy()
 {

@@ -61,9 +61,14 @@ public:
     void About1Click();
     void Help2Click();
 
+    // The desktop session is ending: close as the close button does, without the fade (nobody
+    // may be looking, and the screen may be gone already), and leave any modal window's loop too.
+    void EndSession();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -108,4 +113,5 @@ private:
     TAboutBoxDlg *AboutBoxDlg1 = nullptr;
     QString helpFile_;
     bool formShown_ = false;
+    bool sessionEnding_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -18,10 +19,12 @@ namespace {
 
 const char *const HookProperty = "MenuSkinHook";
 
-bool isListControl(const QWidget *w)
+// The controls whose sunken 3-D border becomes a thin line that the skin colours.
+bool losesItsSunkenBorder(const QWidget *w)
 {
     const auto kind = controlKindOf(w);
-    return kind == TSkinControl::scListBox || kind == TSkinControl::scListView;
+    return kind == TSkinControl::scEdit || kind == TSkinControl::scListBox
+        || kind == TSkinControl::scListView;
 }
 
 }  // namespace
@@ -39,6 +42,9 @@ ControlSubClass::ControlSubClass(QWidget *control, TMenuSkin *skin)
     } else if (const auto *area = qobject_cast<QAbstractScrollArea *>(control)) {
         state_.savedFramed = area->frameShape() != QFrame::NoFrame;
     }
+    // The thin border replaces the sunken one from the start, so the control is laid out and
+    // painted once with the frame it keeps.
+    if (losesItsSunkenBorder(control)) switchOffFrame();
     control->installEventFilter(this);
     connect(control, &QObject::destroyed, this, &QObject::deleteLater);
 }
@@ -107,6 +113,19 @@ void ControlSubClass::restoreFrame()
     savedFrameShape_ = -1;
 }
 
+void ControlSubClass::paintAfterTheControl(QEvent *event)
+{
+    // Qt asks the filters installed after this one first and those installed before it after
+    // it, then the control. Sending the paint on without this filter lets all of those paint
+    // first; hooking again makes this the latest filter, the last to see any later paint.
+    QWidget *control = control_;
+    control->removeEventFilter(this);
+    QCoreApplication::sendEvent(control, event);
+    if (!control_) return;   // the control went away while it painted
+    control->installEventFilter(this);
+    paint();
+}
+
 bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -116,20 +135,25 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
         return false;
     QWidget *control = control_;
     if (watched != control || !control) return false;
-    const bool speedButton = isSpeedButton(control);
-
-    // The control handles the event first; a speed button's own painting is left out.
-    // Whether it used the event travels in the event's accepted flag, so the filter always
-    // reports the event as delivered.
-    if (!(type == QEvent::Paint && speedButton)) static_cast<QObject *>(control)->event(event);
 
     if (!skin_->Active()) {
-        // The skin was switched off: the control gets its own look back at its next event.
+        // The skin was switched off: the control has its own look back from this event on.
         unhook();
         deleteLater();
+        return false;
+    }
+
+    // The skin paints over the control's own painting; a speed button's is left out.
+    if (type == QEvent::Paint) {
+        if (isSpeedButton(control)) paint();
+        else paintAfterTheControl(event);
         return true;
     }
 
+    // Every other event only changes the look the skin paints at the next paint, which comes
+    // after the control and the other filters have handled the event; they get it as it is.
+    // The control may not outlive its handling (a button whose click deletes it), so nothing
+    // here touches it afterwards.
     switch (type) {
     case QEvent::FocusIn:
         state_.hot = true;
@@ -138,9 +162,6 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         state_.hot = false;
         control->update();
-        break;
-    case QEvent::Paint:
-        paint();
         break;
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
@@ -194,7 +215,7 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
         break;
     default: break;
     }
-    return true;
+    return false;
 }
 
 void ControlSubClass::paint()
@@ -204,7 +225,6 @@ void ControlSubClass::paint()
     const SkinLook &look = skin_->lookFor(control->depth());
     const auto kind = controlKindOf(control);
     if (!kind) return;
-    if (*kind == TSkinControl::scEdit || isListControl(control)) switchOffFrame();
     QPainter p(control);
     switch (*kind) {
     case TSkinControl::scCombo: PaintCombo(p, *static_cast<QComboBox *>(control), state_, look); break;

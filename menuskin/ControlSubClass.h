@@ -1,6 +1,6 @@
 #pragma once
-// The hook of one control: an event filter that lets the control handle each event first and
-// then paints the skin's look over the control's own painting.
+// The hook of one control: an event filter that lets the control (and the other filters on
+// it) paint first and then paints the skin's look over the control's own painting.
 
 #include "ControlPainters.h"
 
@@ -38,6 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void paintAfterTheControl(QEvent *event);
     void paint();
     void switchOffFrame();
     void restoreFrame();

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 namespace menuskin {
 
 using platform::blueOf;
@@ -90,6 +92,12 @@ void DrawItemText(QPainter &canvas, const QImage *surface, const SkinLook &look,
 QSize textExtent(const QFont &font, const QString &text)
 {
     return QFontMetrics(font).size(Qt::TextShowMnemonic | Qt::TextExpandTabs, text);
+}
+
+int textHeight(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    return static_cast<int>(std::ceil(metrics.ascent()) + std::ceil(metrics.descent()));
 }
 
 }  // namespace menuskin

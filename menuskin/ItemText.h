@@ -40,4 +40,9 @@ void DrawItemText(QPainter &canvas, const QImage *surface, const SkinLook &look,
 // The size the text takes when drawn by DrawItemText.
 QSize textExtent(const QFont &font, const QString &text);
 
+// The height of a line of text in whole pixels as the skin's measures take it: the font's
+// ascent and descent each rounded up, so a descent of 2.3 px counts as 3 (Qt's own line height
+// rounds it to 2, a row short of where the descenders reach).
+int textHeight(const QFont &font);
+
 }  // namespace menuskin

@@ -55,9 +55,13 @@ QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize prop
     QSize size(std::max(proposed.width(), w), proposed.height());
     if (item.separator) {
         size.setHeight(4);
+    } else if (item.barItem) {
+        // The menu bar is as high as the bar itself needs (its pictures with their margins),
+        // as the platform's bar is: a caption does not raise it.
+        size.setHeight(std::max(proposed.height(), picture.height() + 6));
     } else {
-        const int textHeight = fm.height();
-        const int h = std::max(textHeight + roundHalfEven(0.75 * textHeight), picture.height() + 6);
+        const int text = textHeight(look.font);
+        const int h = std::max(text + roundHalfEven(0.75 * text), picture.height() + 6);
         size.setHeight(std::max(proposed.height(), h));
     }
     return size;
@@ -258,7 +262,7 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
         } else {
             tr.L += 3;
         }
-        tr.T += (tr.height() - QFontMetrics(look.font).height()) / 2;
+        tr.T += (tr.height() - textHeight(look.font)) / 2;
         text.barItem = bar;
         text.isDefault = item.isDefault;
         text.enabled = item.enabled;

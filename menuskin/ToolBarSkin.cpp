@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
 #include <QToolBar>
@@ -31,14 +30,18 @@ bool isDropDownStyle(const QToolButton &button)
     return button.popupMode() == QToolButton::MenuButtonPopup && hasDropDownMenu(button);
 }
 
+// A tool bar that lets what lies behind it show behind its buttons, as one on a band picture.
+bool isTransparent(const QToolBar &bar) { return bar.property("Transparent").toBool(); }
+
 }  // namespace
 
 void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonState &state,
-                     const SkinLook &look, ColorValue barColor)
+                     const SkinLook &look, ColorValue barColor, bool transparent)
 {
     const SkinPalette &pal = look.palette;
     const Edges bounds = Edges::of(button.rect());
-    fillEdges(p, bounds, look.IsTrueColor ? Lighten(barColor, pal.RestLevel) : colorToRgb(barColor));
+    if (!transparent)
+        fillEdges(p, bounds, look.IsTrueColor ? Lighten(barColor, pal.RestLevel) : colorToRgb(barColor));
 
     const ColorValue hotFace = (look.IsTrueColor && !look.colors.UseSystemColors)
         ? Lighten(look.colors.SelectColor, 68)
@@ -92,14 +95,14 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
     ts.enabled = state.enabled;
     ts.vcentre = true;
     QRect textRect;
-    const int textHeight = QFontMetrics(look.font).height();
+    const int captionHeight = textHeight(look.font);
     if (listStyle) {
         textRect = rtl ? QRect(content.L, content.T, pictureX - 3 - content.L, content.height())
                        : QRect(pictureX + picture.width() + 3, content.T,
                                content.R - pictureX - picture.width() - 3, content.height());
         ts.align = rtl ? TextAlign::Right : TextAlign::Left;
     } else {
-        textRect = QRect(content.L, content.B - (textHeight + 6), content.width(), textHeight + 6);
+        textRect = QRect(content.L, content.B - (captionHeight + 6), content.width(), captionHeight + 6);
         ts.align = TextAlign::Centre;
     }
     DrawItemText(p, nullptr, look, button.text(), look.font, look.colors.FontColor, ts, textRect, QString());
@@ -171,7 +174,8 @@ bool ToolBarSkin::eventFilter(QObject *watched, QEvent *event)
     state.checked = button->isChecked();
     state.selected = button->isDown();
     QPainter p(button);
-    PaintToolButton(p, *button, state, skin_->lookFor(button->depth()), controlColor(bar_));
+    PaintToolButton(p, *button, state, skin_->lookFor(button->depth()), controlColor(bar_),
+                    isTransparent(*bar_));
     return true;
 }
 

@@ -22,9 +22,10 @@ struct ToolButtonState {
     bool enabled = true;
 };
 
-// Paints one tool button over its bounds on the tool bar's colour.
+// Paints one tool button over its bounds on the tool bar's colour; on a transparent tool bar
+// the bounds keep what lies behind them.
 void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonState &state,
-                     const SkinLook &look, ColorValue barColor);
+                     const SkinLook &look, ColorValue barColor, bool transparent);
 
 class ToolBarSkin : public QObject {
     Q_OBJECT

@@ -62,9 +62,21 @@ QPixmap embeddedPixmap(const QString &relative)
 
 }  // namespace
 
+QIcon applicationIcon()
+{
+    init();
+    QIcon icon;
+    // With its size given, each picture is decoded only when a size is asked for.
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
+        icon.addFile(detail::embeddedPath(QStringLiteral("icons/%1.png").arg(size)),
+                     QSize(size, size));
+    }
+    return icon;
+}
+
 QPixmap windowIcon()
 {
-    return embeddedPixmap(QStringLiteral("pictures/window_icon.png"));
+    return embeddedPixmap(QStringLiteral("icons/32.png"));
 }
 
 QPixmap aboutHeader()

@@ -5,6 +5,7 @@
 // time or memory.
 
 #include <QByteArray>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -39,7 +40,10 @@ const PictureLibrary &smallLibrary();   // 80 pictures, 16 x 16
 
 // The 15 menu icons, 16 x 16 with alpha (null pixmap when out of range).
 QPixmap menuIcon(int n);
-// The 32 x 32 window icon.
+// The application icon in the sizes a window's title and task bar use, 16 to 64 pixels, each
+// drawn at its size: at scale 2 the 32-pixel icon is the 64-pixel picture, not a blow-up.
+QIcon applicationIcon();
+// Its 32 x 32 picture.
 QPixmap windowIcon();
 
 // Decodes a JPEG through libjpeg; nullopt for damaged or non-JPEG data (never exits).

@@ -9,6 +9,7 @@
 #include "SystemInfo.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -23,6 +24,23 @@
 namespace {
 
 constexpr int NameMaxLength = 255;
+
+// Window managers write a caption in a bold font, larger than a dialog's text, beside the
+// window's icon and up to three buttons.
+constexpr double TitleFontScale = 1.25;
+constexpr int TitleBarButtonsWidth = 120;
+
+// The width at which a window's caption shows whole in its title bar.
+int widthForCaption(const QWidget &window)
+{
+    QFont title = window.font();
+    title.setBold(true);
+    if (title.pointSizeF() > 0)
+        title.setPointSizeF(title.pointSizeF() * TitleFontScale);
+    else
+        title.setPixelSize(qRound(title.pixelSize() * TitleFontScale));
+    return QFontMetrics(title).horizontalAdvance(window.windowTitle()) + TitleBarButtonsWidth;
+}
 
 }  // namespace
 
@@ -88,6 +106,8 @@ void THighScoreForm::askForName()
     if (auto *edit = prompt.findChild<QLineEdit *>()) {
         edit->setMaxLength(NameMaxLength);
         edit->selectAll();
+        // The prompt's layout sizes it around its contents: the edit line makes it wide.
+        edit->setMinimumWidth(widthForCaption(prompt));
     }
     if (prompt.exec() != QDialog::Accepted)
         return;

@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  file desktop-file-utils appstream lintian
 )
 
 missing=()

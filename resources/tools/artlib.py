@@ -55,7 +55,7 @@ def emoji(char, size, fill=0.94):
     return reduce(square, size)
 
 
-def _shade(rgb, nx, ny, nz, pale):
+def shade(rgb, nx, ny, nz, pale):
     # Light from the upper left and a little in front; a white specular spot.
     lx, ly, lz = -0.45, -0.55, 0.70
     norm = math.sqrt(lx * lx + ly * ly + lz * lz)
@@ -90,7 +90,7 @@ def ball(size, rgb, pale=False, scale=6, margin=1.0):
             if d2 > 1.0:
                 continue
             dz = math.sqrt(1.0 - d2)
-            r, g, b = _shade(rgb, dx, dy, dz, pale)
+            r, g, b = shade(rgb, dx, dy, dz, pale)
             # A thin darker rim keeps the ball apart from a pale ground.
             rim = 1.0 - max(0.0, (math.sqrt(d2) - 0.93) / 0.07) * (0.25 if pale else 0.45)
             pixels[x, y] = (round(r * rim), round(g * rim), round(b * rim), 255)

@@ -10,6 +10,9 @@ of the family names is reserved.
 
 Needs the Debian packages fonts-comic-neue, fonts-liberation2, fonts-eurofurence,
 fonts-linuxlibertine and python3-fonttools.
+
+The stand-in for "Britannic Bold" joins two exclamation marks into one "‼" glyph, which the
+face it stands for never does, and the game-over total ends in "!!": that ligature is dropped.
 """
 import os
 import shutil
@@ -24,10 +27,12 @@ PLAIN = {
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf": "LiberationSans-Bold.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf": "LiberationMono-Regular.ttf",
 }
+# source: (target, family, ligatures to drop, each as its glyph names)
 RENAMED = {
-    "/usr/share/fonts/truetype/eurofurence/eurof55.ttf": ("EurofurenceBook.ttf", "Eurofurence Book"),
-    "/usr/share/fonts/truetype/eurofurence/eurof75.ttf": ("EurofurenceDemi.ttf", "Eurofurence Demi"),
-    "/usr/share/fonts/opentype/linux-libertine/LinBiolinum_RB.otf": ("BiolinumDisplay.otf", "Biolinum Display"),
+    "/usr/share/fonts/truetype/eurofurence/eurof55.ttf": ("EurofurenceBook.ttf", "Eurofurence Book", []),
+    "/usr/share/fonts/truetype/eurofurence/eurof75.ttf": ("EurofurenceDemi.ttf", "Eurofurence Demi", []),
+    "/usr/share/fonts/opentype/linux-libertine/LinBiolinum_RB.otf": (
+        "BiolinumDisplay.otf", "Biolinum Display", [("exclam", "exclam")]),
 }
 LICENCES = {
     "fonts-comic-neue": "ComicNeue.copyright",
@@ -37,9 +42,30 @@ LICENCES = {
 }
 
 
-def rename(source, target, family):
+def drop_ligatures(font, dropped):
+    """Removes the ligatures made of exactly the given glyph sequences from every lookup."""
+    if not dropped or "GSUB" not in font:
+        return
+    for lookup in font["GSUB"].table.LookupList.Lookup:
+        for subtable in lookup.SubTable:
+            if lookup.LookupType == 7:  # an extension wraps the real subtable
+                subtable = subtable.ExtSubTable
+            ligatures = getattr(subtable, "ligatures", None)
+            if not ligatures:
+                continue
+            for first in list(ligatures):
+                kept = [lig for lig in ligatures[first]
+                        if (first, *lig.Component) not in dropped]
+                if kept:
+                    ligatures[first] = kept
+                else:
+                    del ligatures[first]
+
+
+def rename(source, target, family, dropped):
     # Keep the source's timestamp, so that every run writes the same file.
     font = TTFont(source, recalcTimestamp=False)
+    drop_ligatures(font, dropped)
     postscript = family.replace(" ", "")
     for record in font["name"].names:
         if record.nameID in (1, 16):
@@ -64,8 +90,8 @@ def main():
         os.path.dirname(os.path.abspath(__file__)), "..", "fonts")
     for source, name in PLAIN.items():
         shutil.copyfile(source, os.path.join(out, name))
-    for source, (name, family) in RENAMED.items():
-        rename(source, os.path.join(out, name), family)
+    for source, (name, family, dropped) in RENAMED.items():
+        rename(source, os.path.join(out, name), family, dropped)
     for package, name in LICENCES.items():
         shutil.copyfile(f"/usr/share/doc/{package}/copyright", os.path.join(out, name))
 

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes the standard balls, the menu icons, the window icon, the About window's pictures and
-the game-over background into resources/pictures."""
+"""Writes the standard balls, the menu icons, the About window's pictures and the game-over
+background into resources/pictures. The window icon is the application icon (make_icons.py)."""
 import math
 import os
 import sys
@@ -213,13 +213,6 @@ def menu_icons():
     return icons
 
 
-def window_icon():
-    icon = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
-    for i, colour in enumerate(KIND_COLOURS[:4]):
-        icon.alpha_composite(ball(16, colour, margin=0.3), ((i % 2) * 16, (i // 2) * 16))
-    return icon
-
-
 def about_header():
     width, height = 431, 153
     image = Image.new("RGB", (width, height), "white")
@@ -319,7 +312,6 @@ def main():
     selected = [on_ground(ball(24, c, pale=True), BALL_GROUND) for c in KIND_COLOURS]
     strip(normal + selected).convert("RGB").save(os.path.join(out, "standard.png"), optimize=True)
     strip(menu_icons()).save(os.path.join(out, "menu_icons.png"), optimize=True)
-    window_icon().save(os.path.join(out, "window_icon.png"), optimize=True)
     about_header().save(os.path.join(out, "about_header.png"), optimize=True)
     about_background_tile().save(os.path.join(out, "backgnd.png"), optimize=True)
     about_tool_band().save(os.path.join(out, "about_band.png"), optimize=True)

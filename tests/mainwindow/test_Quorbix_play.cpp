@@ -86,6 +86,48 @@ TEST_F(MainFormTest, KeysMoveTheCurrentCellAndPlayWithoutAMouse)
     EXPECT_EQ(panel(1), "0");
 }
 
+TEST_F(MainFormTest, EnterRemovesTheCurrentCellsGroupAndKeepsTheUndoStep)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+    grid()->setFocus();
+    for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Space);   // the three 0s
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Return);   // the pair of 1s under the current cell
+    EXPECT_EQ(panel(3), "2");
+    EXPECT_EQ(cell(0, 11).kind, 0);
+    EXPECT_EQ(cell(0, 11).state, CellState::Normal);
+
+    // Nothing is selected after a removal; Enter still removes the current cell's group, so
+    // undo takes back that removal and not an empty one.
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(panel(3), "8");
+    item("Undo2")->trigger();
+    EXPECT_EQ(panel(3), "2");
+    EXPECT_EQ(cell(0, 11).state, CellState::Selected);
+}
+
+TEST_F(MainFormTest, PressesOnTheGridsBorderAreNotTheGrids)
+{
+    open();
+    setField(form->game(), ThreeAndPair);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));   // the three 0s
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Right);   // the current cell is on the pair of 1s
+    const QPoint border(1, grid()->height() - 1);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, border);
+    QTest::mouseClick(grid(), Qt::RightButton, {}, border);
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, border);
+    EXPECT_EQ(cell(0, 11).state, CellState::Selected) << "the selection stays as it was";
+    EXPECT_EQ(cell(2, 11).state, CellState::Normal);
+    EXPECT_EQ(panel(3), "0") << "nothing removed";
+    EXPECT_FALSE(item("Undo2")->isEnabled());
+}
+
 TEST_F(MainFormTest, TheBubbleGoesAtTheTimersTick)
 {
     open();
@@ -156,6 +198,16 @@ TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     EXPECT_TRUE(sounds.played.isEmpty());
+
+    // The end of a game that enters the high score list is silent too.
+    ModalWatcher watcher;
+    std::vector<std::string> rows(12, "...........");
+    rows[11] = "00.......1.";
+    setField(form->game(), rows);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    EXPECT_TRUE(watcher.classNames().contains("THighScoreForm"));
+    EXPECT_TRUE(sounds.played.isEmpty()) << "neither GONG nor APPLAUSE";
 }
 
 TEST_F(MainFormTest, AModeChangeRulesTheNextRemovalButNamesAndWidensOnlyAtANewGame)

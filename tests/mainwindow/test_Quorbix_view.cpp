@@ -32,6 +32,17 @@ bool samePixels(const QImage &a, const QImage &b)
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
+// Picture n of a library as a kind shows it: on a white ground of the library's size.
+QImage onWhite(const resources::PictureLibrary &library, int n)
+{
+    const int side = library.pictureSize();
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.drawPixmap(0, 0, library.plain(n));
+    return image;
+}
+
 // The frame of a cell outside the picture at (inset, inset) of the given size.
 bool frameIs(const QImage &cell, int inset, int pictureSize, QRgb colour)
 {
@@ -103,6 +114,40 @@ TEST_F(MainFormTest, LibraryPicturesShowOnWhiteAndOnYellowAndUnknownNumbersDrawB
     EXPECT_EQ(form->pictures().entry(10).size(), QSize(24, 24)) << "the empty cell";
     // The default picture of kind 3 is picture 3, drawn on yellow when selected.
     EXPECT_EQ(form->pictures().entry(8).toImage().pixel(0, 0), 0xffffff00);
+}
+
+TEST_F(MainFormTest, WithoutAStoredChoiceSmallShowsPictures5To9AndBig0To4)
+{
+    open();
+    const struct {
+        const char *item;
+        const resources::PictureLibrary &library;
+        int first;
+    } sizes[] = {{"SmallImages1", resources::smallLibrary(), 5},
+                 {"KidsImages1", resources::bigLibrary(), 0}};
+    for (const auto &size : sizes) {
+        SCOPED_TRACE(size.item);
+        item(size.item)->trigger();
+        for (int kind = 0; kind < 5; ++kind)
+            EXPECT_TRUE(samePixels(form->pictures().entry(kind).toImage(),
+                                   onWhite(size.library, size.first + kind)));
+    }
+}
+
+TEST_F(MainFormTest, TheWindowOffersMinimiseAndCloseAndNeverMaximises)
+{
+    open();
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window) << "a normal window, in the task bar";
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    // A desktop whose decoration offers maximising all the same finds the window as it was.
+    const QSize size = form->size();
+    form->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->size(), size);
 }
 
 TEST_F(MainFormTest, TheFeederPreviewShowsInTheFeedingModesOnly)
@@ -341,14 +386,7 @@ TEST_F(MainFormTest, CustomizedPicturesShowAtOnceAfterOkAndNotAfterCancel)
             watcher.inspect = [&](QWidget *w) { placePicture(w, true); };
             item("SelectSymbols1")->trigger();
         }
-        const int side = size.library.pictureSize();
-        QImage expected(side, side, QImage::Format_RGB32);
-        expected.fill(Qt::white);
-        {
-            QPainter p(&expected);
-            p.drawPixmap(0, 0, size.library.plain(40));
-        }
-        EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), expected));
+        EXPECT_TRUE(samePixels(form->pictures().entry(0).toImage(), onWhite(size.library, 40)));
     }
 }
 

@@ -15,11 +15,15 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace menuskin;
 using namespace platform;
@@ -72,6 +76,39 @@ protected:
 
 QImage shot(QWidget *w) { return w->grab().toImage(); }
 
+// A button whose memory is spoilt, not given back, when it is deleted: any later use of it
+// crashes at once instead of reading what happens to be left there.
+class SpoiltOnDeleteButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+    static void *operator new(std::size_t size) { return std::malloc(size); }
+    static void operator delete(void *memory, std::size_t size)
+    {
+        std::memset(memory, 0xA5, size);
+        graveyard().push_back(memory);
+    }
+    static std::vector<void *> &graveyard()
+    {
+        static std::vector<void *> spoilt;
+        return spoilt;
+    }
+};
+
+// Counts the events of some types that reach it, and lets them all pass.
+class EventCounter : public QObject {
+public:
+    int presses = 0, releases = 0, paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        presses += event->type() == QEvent::MouseButtonPress;
+        releases += event->type() == QEvent::MouseButtonRelease;
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 }  // namespace
 
 TEST_F(ControlSkinTest, WindowsOpenedLaterAreHookedOnTheNextTurnUnlessTag999)
@@ -91,6 +128,54 @@ TEST_F(ControlSkinTest, WindowsOpenedLaterAreHookedOnTheNextTurnUnlessTag999)
     auto *ignored = new QPushButton("OK", other);
     showAndSettle();
     EXPECT_EQ(ControlSubClass::hookOf(ignored), nullptr);
+}
+
+TEST_F(ControlSkinTest, AButtonThatDeletesItselfWhenClickedIsNotTouchedAfterwards)
+{
+    QDialog *d = openDialog();
+    QPushButton *button = new SpoiltOnDeleteButton("Close", d);
+    button->setGeometry(10, 10, 75, 25);
+    QObject::connect(button, &QPushButton::clicked, [button] { delete button; });
+    showAndSettle();
+    ASSERT_NE(ControlSubClass::hookOf(button), nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(SpoiltOnDeleteButton::graveyard().size(), 1u);
+    for (void *memory : SpoiltOnDeleteButton::graveyard()) std::free(memory);
+    SpoiltOnDeleteButton::graveyard().clear();
+}
+
+TEST_F(ControlSkinTest, FiltersInstalledBeforeTheHookStillSeeTheControlsEvents)
+{
+    QDialog *d = openDialog();
+    auto *ok = new QPushButton("OK", d);
+    ok->setGeometry(10, 10, 75, 25);
+    ok->setFocusPolicy(Qt::NoFocus);
+    EventCounter earlier;
+    ok->installEventFilter(&earlier);
+    int clicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&clicks] { ++clicks; });
+    showAndSettle();
+    ASSERT_NE(ControlSubClass::hookOf(ok), nullptr);
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    earlier.paints = 0;
+    const QImage image = shot(ok);
+    EXPECT_EQ(earlier.presses, 1);
+    EXPECT_EQ(earlier.releases, 1);
+    EXPECT_EQ(earlier.paints, 1);
+    EXPECT_EQ(clicks, 1) << "the button has each event once";
+    EXPECT_EQ(at(image, 5, 5), pal().IconColumnFace) << "and the skin still paints over it";
+}
+
+TEST_F(ControlSkinTest, ListsAndEditsGetTheirThinBorderWhenHooked)
+{
+    auto *list = new QTreeWidget(main.get());
+    auto *edit = new QLineEdit(main.get());
+    new ControlSubClass(list, skin);
+    new ControlSubClass(edit, skin);
+    EXPECT_EQ(list->frameShape(), QFrame::Box) << "before any paint";
+    EXPECT_EQ(list->lineWidth(), 1);
+    EXPECT_FALSE(edit->hasFrame());
 }
 
 TEST_F(ControlSkinTest, BitButtonIsRoundedWithEdgeAndTagVariants)
@@ -249,6 +334,26 @@ TEST_F(ControlSkinTest, ToolBarButtonsAreDrawnFlatAndTaggedSeparatorsGetALine)
     const QRect sep = bar->actionGeometry(separator);
     image = shot(bar);
     EXPECT_EQ(at(image, sep.left() + sep.width() / 2, sep.top() + 5), Darken(barColour, 30));
+}
+
+TEST_F(ControlSkinTest, ATransparentToolBarShowsWhatLiesBehindItsButtons)
+{
+    QDialog *d = openDialog();
+    auto *band = new QFrame(d);
+    band->setGeometry(0, 0, 200, 30);
+    band->setAutoFillBackground(true);
+    QPalette p = band->palette();
+    p.setColor(QPalette::Window, QColor(160, 40, 40));
+    band->setPalette(p);
+    auto *bar = new QToolBar(band);
+    bar->setGeometry(0, 0, 200, 30);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setProperty("Transparent", true);
+    QAction *about = bar->addAction("About");
+    showAndSettle();
+    const QRect button = bar->actionGeometry(about);
+    const QImage image = shot(band);
+    EXPECT_EQ(at(image, button.left() + 3, button.top()), fromQColor(QColor(160, 40, 40)));
 }
 
 TEST_F(ControlSkinTest, EditLosesItsSunkenFrameForAThinBorder)

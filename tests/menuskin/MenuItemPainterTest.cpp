@@ -56,16 +56,18 @@ MenuItemInfo popup(const QString &caption)
 TEST_F(MenuItemTest, MeasuresItemsAsTheirParts)
 {
     const QFontMetrics fm(look.font);
-    const int textHeight = fm.height();
-    const int expectedHeight = textHeight + static_cast<int>(std::nearbyint(0.75 * textHeight));
 
+    // The interface font's text is 13 px high (its 2.3-px descent a whole row), so an item
+    // is 13 + 10 = 23 px.
     const QSize plain = MeasureMenuItem(popup("Exit"), look, QSize(0, 0));
     EXPECT_EQ(plain.width(), fm.horizontalAdvance("Exit") + 5 + 24);  // at least the icon column
-    EXPECT_EQ(plain.height(), expectedHeight);
+    EXPECT_EQ(plain.height(), 23);
     // A 16-px picture needs 22 px at least.
     MenuItemInfo withPicture = popup("Exit");
     withPicture.picture = solidPicture(16, PictureColour);
-    EXPECT_EQ(MeasureMenuItem(withPicture, look, QSize()).height(), std::max(expectedHeight, 22));
+    EXPECT_EQ(MeasureMenuItem(withPicture, look, QSize()).height(), 23);
+    withPicture.picture = solidPicture(20, PictureColour);
+    EXPECT_EQ(MeasureMenuItem(withPicture, look, QSize()).height(), 26);
 
     MenuItemInfo withSub = popup("Exit");
     withSub.hasSubItems = true;
@@ -103,6 +105,9 @@ TEST_F(MenuItemTest, BarItemWithPictureOnlyIsPictureWidthPlusFive)
     game.barItem = true;
     game.caption = "Game";
     EXPECT_EQ(MeasureMenuItem(game, look, QSize()).width(), QFontMetrics(look.font).horizontalAdvance("Game") + 5);
+    // Only pictures raise the bar: the game's bar stays 22 px high beside its 23-px items.
+    EXPECT_EQ(MeasureMenuItem(undo, look, QSize(16, 16)).height(), 22);
+    EXPECT_EQ(MeasureMenuItem(game, look, QSize(30, 12)).height(), 12);
 }
 
 TEST_F(MenuItemTest, GradientRisesSteeplyAcrossTheIconColumnThenSlowly)

@@ -1,6 +1,7 @@
 // The skin attached to a window's menus: what it measures and draws through the menu
 // widgets, what it leaves alone, and how it lets go.
 
+#include "ItemText.h"
 #include "MenuSkin.h"
 #include "MenuSkinManager.h"
 #include "MenuSkinStyle.h"
@@ -127,8 +128,8 @@ TEST_F(MenuSkinTest, MenuItemsAreMeasuredByTheSkin)
     w.settings->ensurePolished();
     w.settings->adjustSize();
     EXPECT_EQ(w.settings->actionGeometry(w.separator).height(), 4);
-    const int textHeight = QFontMetrics(w.skin->Font()).height();
-    const int itemHeight = textHeight + static_cast<int>(std::nearbyint(0.75 * textHeight));
+    const int text = textHeight(w.skin->Font());
+    const int itemHeight = text + static_cast<int>(std::nearbyint(0.75 * text));
     EXPECT_EQ(w.settings->actionGeometry(w.sounds).height(), itemHeight);
     // The picture-only bar item: 5 + 16, and the menu system's allowance.
     EXPECT_EQ(w.window->menuBar()->actionGeometry(w.undo).width(), 21 + MenuSkinStyle::ItemAllowance);

@@ -3,6 +3,7 @@
 #include "TempExeDir.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -47,6 +48,24 @@ TEST(AppFilesPaths, TheGamesFilesLieBesideTheExecutable)
         EXPECT_EQ(platform::helpFilePath(), exe.filePath("quorbix.hlp"));
     }
     EXPECT_EQ(platform::executablePath(), QCoreApplication::applicationFilePath());
+}
+
+TEST(AppFilesPaths, TheHelpFileBesideTheExecutableComesFirstThenTheInstalledOne)
+{
+    // An installed layout: <prefix>/games/quorbix and <prefix>/share/quorbix/quorbix.hlp.
+    TempExeDir prefix;
+    const QDir root(prefix.path());
+    ASSERT_TRUE(root.mkpath("games") && root.mkpath("share/quorbix"));
+    platform::overrideExecutablePath(root.filePath("games/quorbix"));
+    const QString beside = root.filePath("games/quorbix.hlp");
+    const QString installed = root.filePath("share/quorbix/quorbix.hlp");
+
+    EXPECT_EQ(platform::helpFilePath(), beside);   // neither: the name the message shows
+    for (const QString &path : {installed, beside}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(platform::helpFilePath(), path);
+    }
 }
 
 class MoveOldSettings : public ::testing::Test {

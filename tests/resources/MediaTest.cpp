@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QTextLayout>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -90,7 +91,7 @@ TEST(DecodeJpeg, DamagedOrForeignDataFailsCleanly)
     EXPECT_FALSE(resources::decodeJpeg(QByteArray(4096, '\0')).has_value());
 
     // A PNG is a picture, but not a JPEG.
-    QFile png(QStringLiteral(":/resources/pictures/window_icon.png"));
+    QFile png(QStringLiteral(":/resources/icons/32.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_FALSE(resources::decodeJpeg(png.readAll()).has_value());
 
@@ -167,6 +168,20 @@ TEST(Fonts, EveryFaceTheWindowsNameResolvesToAnEmbeddedFace)
     QFont demi(QStringLiteral("Berlin Sans FB Demi"));
     demi.setPixelSize(13);
     EXPECT_EQ(QFontInfo(demi).family().toStdString(), "Eurofurence Demi");
+}
+
+TEST(Fonts, TheGameOverFaceDrawsTwoExclamationMarksAsTwo)
+{
+    resources::registerFonts();
+    QFont font(QStringLiteral("Britannic Bold"));
+    font.setPixelSize(24);
+    QTextLayout layout(QStringLiteral("1002!!"), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    qsizetype glyphs = 0;
+    for (const QGlyphRun &run : layout.glyphRuns()) glyphs += run.glyphIndexes().size();
+    EXPECT_EQ(glyphs, 6) << "no ligature joins the two";
 }
 
 TEST(HelpFile, LiesBesideTheExecutableWithContent)

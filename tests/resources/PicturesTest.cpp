@@ -181,6 +181,20 @@ TEST(MenuIcons, FifteenTransparentIconsWhoseBottomLeftPixelIsClear)
     EXPECT_TRUE(red);
 }
 
+TEST(WindowIcon, IsThe32PixelPictureAt1xAndAPictureDrawnAt64PixelsAt2x)
+{
+    const QIcon icon = resources::applicationIcon();
+    const QImage at1x = argb(icon.pixmap(QSize(32, 32), 1.0));
+    EXPECT_EQ(at1x, argb(resources::windowIcon()));
+
+    const QPixmap at2x = icon.pixmap(QSize(32, 32), 2.0);
+    ASSERT_EQ(at2x.size(), QSize(64, 64));
+    EXPECT_EQ(at2x.devicePixelRatio(), 2.0);
+    // A blow-up of the 1x picture has every pixel doubled; the drawn one has detail between.
+    const QImage blownUp = at1x.scaled(64, 64);
+    EXPECT_NE(argb(at2x), blownUp);
+}
+
 TEST(WindowAndAboutPictures, HaveTheirSizes)
 {
     EXPECT_EQ(resources::windowIcon().size(), QSize(32, 32));

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLayout>
@@ -157,6 +158,10 @@ TEST_F(HighScoreFormTest, TheNamePromptOffersTheLoginNameSelected)
         EXPECT_EQ(edit->maxLength(), 255);
         const auto *box = prompt->findChild<QDialogButtonBox *>();
         EXPECT_EQ(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        // Wide enough for the caption in a bold title bar font, with room for the buttons.
+        QFont title = prompt->font();
+        title.setBold(true);
+        EXPECT_GE(prompt->width(), QFontMetrics(title).horizontalAdvance(prompt->windowTitle()) + 96);
         prompt->reject();
     });
     THighScoreForm form;
