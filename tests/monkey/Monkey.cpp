@@ -65,6 +65,13 @@ std::string describe(const QString &action, QWidget *target)
 
 QString at(QPoint p) { return QStringLiteral("at %1,%2").arg(p.x()).arg(p.y()); }
 
+// The point moved inside a window of that size, and never to the origin: the test library reads
+// (0, 0) as "the window's centre".
+QPoint inside(QPoint p, QSize size)
+{
+    return {std::clamp(p.x(), 1, std::max(1, size.width() - 1)), std::clamp(p.y(), 1, std::max(1, size.height() - 1))};
+}
+
 }  // namespace
 
 Monkey::Monkey(std::uint32_t seed, long events, bool trace, MonkeyHost &host, Watchdog &watchdog)
@@ -182,13 +189,14 @@ void Monkey::sendRandomEvent(QWidget *top)
         for (QPoint &q : path) q = randomPoint(top);
         framed(top, QStringLiteral("drag ") + at(p) + QStringLiteral(" to ") + at(path.back()), [=, this] {
             QTest::mousePress(window, Qt::LeftButton, {}, p);
+            // A press can resize the window (a picture size from a menu).
             for (const QPoint &q : path)
-                if (window) QTest::mouseMove(window, q);
+                if (window) QTest::mouseMove(window, inside(q, window->size()));
             // The release goes where the button is let go, even when the press opened or
             // closed a window.
             QWidget *now = topWindow();
             QWindow *target = window ? window.data() : now ? now->windowHandle() : nullptr;
-            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, window ? path.back() : QPoint(1, 1));
+            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, inside(path.back(), target->size()));
         });
     }
 }
@@ -229,11 +237,7 @@ QPoint Monkey::randomPoint(QWidget *top)
     const QRect r = area->rect();
     if (r.isEmpty()) return {1, 1};
     const QPoint inArea(r.left() + below(r.width()), r.top() + below(r.height()));
-    QPoint p = area->mapTo(top, inArea);
-    // Never the origin: the test library reads (0, 0) as "the window's centre".
-    p.setX(std::clamp(p.x(), 1, std::max(1, top->width() - 1)));
-    p.setY(std::clamp(p.y(), 1, std::max(1, top->height() - 1)));
-    return p;
+    return inside(area->mapTo(top, inArea), top->size());
 }
 
 void Monkey::framed(QWidget *target, const QString &what, const std::function<void()> &send)
