@@ -29,8 +29,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -93,32 +93,6 @@ public:
     }
 
     QWidget *mainWindow() override { return form_.get(); }
-
-    std::optional<QPoint> groupCell(int pick) override
-    {
-        if (!form_) return std::nullopt;
-        const engine::Board &board = form_->game().board();
-        const auto playable = [&board](int column, int row) {
-            return board.at(column, row).state != engine::CellState::Empty;
-        };
-        const auto pairs = [&](int column, int row) {
-            const auto kind = board.at(column, row).kind;
-            const auto equal = [&](int c, int r) {
-                return c < engine::FieldColumns && r < engine::Rows && playable(c, r) && board.at(c, r).kind == kind;
-            };
-            return playable(column, row) && (equal(column + 1, row) || equal(column, row + 1) ||
-                                             (column > 0 && equal(column - 1, row)) || (row > 0 && equal(column, row - 1)));
-        };
-        std::vector<QPoint> cells;
-        for (int column = 0; column < engine::FieldColumns; ++column)
-            for (int row = 0; row < engine::Rows; ++row)
-                if (pairs(column, row)) cells.emplace_back(column, row);
-        if (cells.empty()) return std::nullopt;
-        const QPoint cell = cells[static_cast<std::size_t>(pick) % cells.size()];
-        TDrawGrid *grid = form_->grid();
-        // Cell rectangles lie inside the grid's 2-pixel border.
-        return grid->mapTo(form_.get(), grid->cellRect(cell.x(), cell.y()).center() + QPoint(2, 2));
-    }
     TForm1 &form() { return *form_; }
     int restarts() const { return restarts_; }
 
@@ -131,6 +105,24 @@ public:
         form_->game().setClock([this] { return seed_ * 2654435761U + 40503U * ++deals_; });
         form_->show();
         form_->activateWindow();
+    }
+
+    std::optional<QPoint> groupCell(int pick) override
+    {
+        if (!form_) return std::nullopt;
+        const engine::Game &play = form_->game();
+        const auto removable = [&play](int column, int row) {
+            return play.board().at(column, row).state != engine::CellState::Empty && !play.IsIsolated(column, row);
+        };
+        std::vector<QPoint> cells;
+        for (int column = 0; column < engine::FieldColumns; ++column)
+            for (int row = 0; row < engine::Rows; ++row)
+                if (removable(column, row)) cells.emplace_back(column, row);
+        if (cells.empty()) return std::nullopt;
+        const QPoint cell = cells[static_cast<std::size_t>(pick) % cells.size()];
+        TDrawGrid *grid = form_->grid();
+        // Cell rectangles lie inside the grid's 2-pixel border.
+        return grid->mapTo(form_.get(), grid->cellRect(cell.x(), cell.y()).center() + QPoint(2, 2));
     }
 
 private:
@@ -146,15 +138,15 @@ QString checkStillPlays(Game &game)
 {
     TForm1 &form = game.form();
     form.findChild<QAction *>(QStringLiteral("NewGame1"))->trigger();
-    const engine::Game &engine = form.game();
-    if (engine.totalScore().points() != 0 || engine.SymbolsLeft() != engine::FieldColumns * engine::Rows)
+    const engine::Game &play = form.game();
+    if (play.totalScore().points() != 0 || play.SymbolsLeft() != engine::FieldColumns * engine::Rows)
         return QStringLiteral("New Game did not deal a full board");
     const std::optional<QPoint> cell = game.groupCell(0);
     if (!cell) return QStringLiteral("the new board has no group to remove");
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, *cell);
-    if (engine.totalScore().points() < 2 || !engine.undoAvailable())
+    if (play.totalScore().points() < 2 || !play.undoAvailable())
         return QStringLiteral("a double-click on a group did not remove it");
-    const QString total = QString::fromLatin1(engine.totalScore().text().data());
+    const QString total = QString::fromLatin1(play.totalScore().text().data());
     if (form.statusBar1()->panelText(3) != total)
         return QStringLiteral("the status bar does not show the total %1").arg(total);
     return {};
