@@ -109,17 +109,19 @@ TAboutBox::TAboutBox(QWidget *parent)
     ui.LblHomepage->installEventFilter(this);
     ui.LblMail->installEventFilter(this);
 
+    // The pictures at the scale of the screen the window opens on.
+    const qreal ratio = devicePixelRatioF();
     QPalette band = ui.CoolBar3->palette();
-    band.setBrush(QPalette::Window, QBrush(resources::aboutToolBand()));
+    band.setBrush(QPalette::Window, QBrush(resources::aboutToolBand(ratio)));
     ui.CoolBar3->setPalette(band);
     for (QAction *action : {ui.ToolButton12, ui.ToolButton13})
         ui.ToolBar2->widgetForAction(action)->setFixedWidth(kToolButtonWidth);
-    ui.Image1->setPixmap(resources::aboutHeader());
+    ui.Image1->setPixmap(resources::aboutHeader(ratio));
     ui.Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (auto [button, glyph] : {std::pair{ui.SpeedButton2, resources::aboutInfoGlyph()},
-                                 std::pair{ui.SpeedButton1, resources::aboutCloseGlyph()}}) {
-        button->setIcon(glyph);
-        button->setIconSize(glyph.size());
+    for (auto [button, glyph] : {std::pair{ui.SpeedButton2, &resources::aboutInfoGlyph},
+                                 std::pair{ui.SpeedButton1, &resources::aboutCloseGlyph}}) {
+        button->setIcon(resources::iconAtBothSizes(glyph));
+        button->setIconSize(glyph(1).size());
     }
 
     ui.WebBrowser1->setHtml(resources::otherProgramsHtml());

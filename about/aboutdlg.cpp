@@ -52,7 +52,7 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
 {
     auto box = std::make_unique<TAboutBox>(parentWindow);
     auto &ui = box->ui;
-    const QPixmap tile = resources::aboutBackgroundTile();
+    const QPixmap tile = resources::aboutBackgroundTile(box->devicePixelRatioF());
     box->setBackground(m_useBackBMP, m_backBMP, tile, m_backCol);
     box->setFont(m_formFont.font);
     QPalette pal = box->palette();
@@ -87,7 +87,7 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
     ui.VersNo->setText(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
     ui.Copyright->setText(m_copyright);
     box->setComments(m_aboutText);
-    ui.ProgramIcon2->setPixmap(resources::windowIcon());
+    ui.ProgramIcon2->setPixmap(resources::applicationIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
     box->setWindowTitle(QStringLiteral("About ") + platform::fileNameOf(platform::executablePath()));
     return box;
 }

@@ -1,6 +1,8 @@
 // Quorbix: the application and its main window.
+#include "CommandLine.h"
 #include "Quorbix.h"
 
+#include "Maker.h"
 #include "Resources.h"
 #include "SessionEnd.h"
 
@@ -8,8 +10,13 @@
 
 int main(int argc, char **argv)
 {
+    // Before the application object, so --help and --version need no display.
+    if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv)) return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
+    // Wayland compositors match the window to the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(platform::maker::kAppId));
     resources::init();
     resources::registerFonts();
     TForm1 form;

@@ -65,8 +65,9 @@ void attachMenuPictures(QWidget *root)
             action->setProperty(ImageIndexProperty, -1);
             continue;
         }
-        const QPixmap icon = resources::menuIcon(index.toInt());
-        if (!icon.isNull()) action->setIcon(QIcon(icon));
+        const QIcon icon = resources::iconAtBothSizes(
+            [n = index.toInt()](qreal ratio) { return resources::menuIcon(n, ratio); });
+        if (!icon.isNull()) action->setIcon(icon);
     }
 }
 

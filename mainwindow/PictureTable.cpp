@@ -3,52 +3,34 @@
 #include "ProfileFile.h"
 #include "Resources.h"
 
-#include <QColor>
-#include <QPainter>
-
 namespace quorbix {
 
-namespace {
-
-// A library picture on a white ground of the library's size. A null picture (a number outside
-// the library) leaves the ground white, so the kind is drawn blank.
-QPixmap onWhite(int size, const QPixmap &picture)
+void SymbolPictureTable::LoadStandardPictures(qreal ratio)
 {
-    QPixmap result(size, size);
-    result.fill(Qt::white);
-    if (!picture.isNull()) {
-        QPainter p(&result);
-        p.drawPixmap(0, 0, picture);
-    }
-    return result;
-}
-
-}  // namespace
-
-void SymbolPictureTable::LoadStandardPictures()
-{
-    for (int i = 0; i < EmptyEntry; ++i) entries_[static_cast<std::size_t>(i)] = resources::standardPicture(i);
+    ratio_ = ratio;
+    for (int i = 0; i < EmptyEntry; ++i)
+        entries_[static_cast<std::size_t>(i)] = resources::standardPicture(i, ratio);
     ReloadEmptyCellPicture();
 }
 
-void SymbolPictureTable::LoadSmallPictures(const QString &settingsPath)
+void SymbolPictureTable::LoadSmallPictures(const QString &settingsPath, qreal ratio)
 {
-    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5);
+    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5, ratio);
 }
 
-void SymbolPictureTable::LoadBigPictures(const QString &settingsPath)
+void SymbolPictureTable::LoadBigPictures(const QString &settingsPath, qreal ratio)
 {
-    loadFromLibrary(resources::bigLibrary(), settingsPath, QStringLiteral("Symbols"), 0);
+    loadFromLibrary(resources::bigLibrary(), settingsPath, QStringLiteral("Symbols"), 0, ratio);
 }
 
 void SymbolPictureTable::ReloadEmptyCellPicture()
 {
-    entries_[EmptyEntry] = resources::emptyCellPicture();
+    entries_[EmptyEntry] = resources::emptyCellPicture(ratio_);
 }
 
 void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &library,
                                          const QString &settingsPath, const QString &section,
-                                         int defaultOffset)
+                                         int defaultOffset, qreal ratio)
 {
     const platform::ProfileFile settings(settingsPath);
     std::array<int, 5> choice{};
@@ -56,11 +38,15 @@ void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &librar
         choice[static_cast<std::size_t>(kind)] =
             settings.readInteger(section, QString::number(kind), kind + defaultOffset);
 
+    ratio_ = ratio;
+    // A library picture lies on a white ground of the library's size. A null picture (a number
+    // outside the library) leaves the ground white, so the kind is drawn blank.
     const int size = library.pictureSize();
     for (int kind = 0; kind < 5; ++kind) {
         const int n = choice[static_cast<std::size_t>(kind)];
-        entries_[static_cast<std::size_t>(kind)] = onWhite(size, library.plain(n));
-        entries_[static_cast<std::size_t>(SelectedEntry + kind)] = onWhite(size, library.onYellow(n));
+        entries_[static_cast<std::size_t>(kind)] = resources::onWhite(library.plain(n, ratio), size, ratio);
+        entries_[static_cast<std::size_t>(SelectedEntry + kind)] =
+            resources::onWhite(library.onYellow(n, ratio), size, ratio);
     }
     ReloadEmptyCellPicture();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The eleven pictures every drawing of the board reads: entry k the normal picture of kind k,
-// entry 5 + k its selected picture, entry 10 the empty cell.
+// entry 5 + k its selected picture, entry 10 the empty cell. A load takes the device pixel ratio
+// of the window that draws them, so a scaled screen gets the double-size drawings.
 
 #include <QPixmap>
 #include <QString>
@@ -26,20 +27,24 @@ public:
 
     const QPixmap &entry(int n) const { return entries_[static_cast<std::size_t>(n)]; }
 
-    void LoadStandardPictures();
+    // The device pixel ratio the pictures were last loaded for.
+    qreal ratio() const { return ratio_; }
+
+    void LoadStandardPictures(qreal ratio = 1);
     // Both read the player's choice from the settings file at settingsPath. A picture number
     // outside the library leaves that kind's pictures blank.
-    void LoadSmallPictures(const QString &settingsPath);
-    void LoadBigPictures(const QString &settingsPath);
+    void LoadSmallPictures(const QString &settingsPath, qreal ratio = 1);
+    void LoadBigPictures(const QString &settingsPath, qreal ratio = 1);
 
     // Puts the built-in empty-cell picture back into entry 10.
     void ReloadEmptyCellPicture();
 
 private:
     void loadFromLibrary(const resources::PictureLibrary &library, const QString &settingsPath,
-                         const QString &section, int defaultOffset);
+                         const QString &section, int defaultOffset, qreal ratio);
 
     std::array<QPixmap, PictureEntries> entries_{};
+    qreal ratio_ = 1;
 };
 
 }  // namespace quorbix

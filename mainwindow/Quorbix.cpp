@@ -19,6 +19,7 @@
 #include "Results.h"
 #include "Shell.h"
 #include "Sound.h"
+#include "WindowSystem.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,6 +49,17 @@ QFont interfaceFont()
     font.setPixelSize(11);
     font.setBold(false);   // said out loud, or the window's bold would be inherited
     return font;
+}
+
+// The desktop's own keys for a command, then those a player expects of any Linux game, which
+// a platform without a desktop theme (or with another desktop's scheme) may not name.
+QList<QKeySequence> commandKeys(QKeySequence::StandardKey command,
+                                std::initializer_list<QKeySequence> expected)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    for (const QKeySequence &key : expected)
+        if (!keys.contains(key)) keys << key;
+    return keys;
 }
 
 QString scoreText(const engine::TotalScore &score) { return QString::fromLatin1(score.text().data()); }
@@ -98,6 +110,7 @@ void TForm1::FormCreate()
 
     for (QAction *item : ui->ModeGroup->actions())
         item->setText(QString::fromLatin1(engine::GameModeCaption(item->property("GameMode").toInt())));
+    attachShortcuts();
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
     quorbix::attachMenuSkin(this);
@@ -141,14 +154,29 @@ void TForm1::FormCreate()
     game_.setListener(this);
 }
 
+void TForm1::attachShortcuts()
+{
+    // An action's keys work only while the action is enabled, so they follow the items (undo
+    // and redo follow the game).
+    ui->NewGame1->setShortcuts(commandKeys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
+    ui->Exit1->setShortcuts(commandKeys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
+    ui->Undo2->setShortcuts(commandKeys(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
+    ui->Redo2->setShortcuts(commandKeys(QKeySequence::Redo,
+                                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                         QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    ui->Help2->setShortcuts(commandKeys(QKeySequence::HelpContents, {Qt::Key_F1}));
+}
+
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (formShown_) return;
     FormShow();
     formShown_ = true;
-    // Centred once, with the size the settings gave it.
-    if (const QScreen *screen = this->screen()) {
+    // Centred once, with the size the settings gave it (where the window system places windows
+    // itself, it is left to it).
+    const QScreen *screen = this->screen();
+    if (screen && platform::windowPlacementWorks()) {
         const QRect desk = screen->availableGeometry();
         move(desk.center() - QPoint(width() / 2, height() / 2));
     }
@@ -257,10 +285,11 @@ void TForm1::ApplyPictureSize(PictureSize size)
 
 void TForm1::reloadPictures()
 {
+    const qreal ratio = devicePixelRatioF();
     switch (pictureSize_) {
-    case PictureSize::Standard: pictures_.LoadStandardPictures(); break;
-    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath()); break;
-    case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath()); break;
+    case PictureSize::Standard: pictures_.LoadStandardPictures(ratio); break;
+    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath(), ratio); break;
+    case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath(), ratio); break;
     }
     ui->DrawGrid1->Repaint();
 }
@@ -277,11 +306,13 @@ void TForm1::fitWindow()
 
 void TForm1::fadeOut()
 {
+    if (!platform::windowOpacityWorks()) return;
     for (int opacity = 255; opacity >= 7; opacity -= 8) setWindowOpacity(opacity / 255.0);
 }
 
 void TForm1::fadeIn()
 {
+    if (!platform::windowOpacityWorks()) return;
     for (int opacity = 0; opacity <= 248; opacity += 8) setWindowOpacity(opacity / 255.0);
     setWindowOpacity(1.0);
 }
@@ -300,6 +331,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         QPainter painter(ui->centralwidget);
         FormPaint(painter);
     }
+    // Moved to a screen of another scale: the pictures follow, sharp on a scaled screen and
+    // unscaled on one at 100 %.
+    if (watched == ui->centralwidget && event->type() == QEvent::ScreenChangeInternal && formShown_
+        && pictures_.ratio() != devicePixelRatioF())
+        reloadPictures();
     return QMainWindow::eventFilter(watched, event);
 }
 

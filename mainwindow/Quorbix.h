@@ -74,6 +74,7 @@ protected:
 private:
     // Start-up and shut-down.
     void FormCreate();
+    void attachShortcuts();
     void FormShow();
     void FormClose();
     void FormDestroy();

@@ -9,7 +9,6 @@
 
 #include <QEvent>
 #include <QMessageBox>
-#include <QPainter>
 #include <QStyle>
 
 TForm2::TForm2(QWidget *parent)
@@ -77,10 +76,11 @@ void TForm2::FormActivate()
 
     if (const resources::PictureLibrary *list = listInUse()) {
         const int size = list->pictureSize();
+        const qreal ratio = devicePixelRatioF();
         ui_->LV->setIconSize(QSize(size, size));
         for (int n = 0; n < list->count(); ++n) {
             auto *row = new QTreeWidgetItem(ui_->LV);
-            row->setIcon(0, QIcon(list->plain(n)));
+            row->setIcon(0, QIcon(list->plain(n, ratio)));
         }
     }
     for (int kind = 0; kind < 5; ++kind)
@@ -94,16 +94,9 @@ void TForm2::drawChoice(int kind)
         images_[kind]->clear();
         return;
     }
-    // A white square of the library's size with the picture drawn through its mask, so the
-    // box looks like the board's cell. A stored number outside the library leaves it white.
-    const int size = list->pictureSize();
-    QPixmap picture(size, size);
-    picture.fill(Qt::white);
-    {
-        QPainter painter(&picture);
-        painter.drawPixmap(0, 0, list->plain(choice_[kind]));
-    }
-    images_[kind]->setPixmap(picture);
+    // Drawn like the board's cell. A stored number outside the library leaves the box white.
+    const qreal ratio = devicePixelRatioF();
+    images_[kind]->setPixmap(resources::onWhite(list->plain(choice_[kind], ratio), list->pictureSize(), ratio));
 }
 
 void TForm2::placeSelectedPicture(int kind)

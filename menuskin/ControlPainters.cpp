@@ -77,7 +77,8 @@ QImage glyphOf(const QAbstractButton &button)
     if (button.icon().isNull()) return {};
     const auto *tool = qobject_cast<const QToolButton *>(&button);
     if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextOnly) return {};
-    return button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+    return button.icon().pixmap(button.iconSize(), button.devicePixelRatioF()).toImage().convertToFormat(
+        QImage::Format_ARGB32);
 }
 
 QString captionOf(const QAbstractButton &button)
@@ -104,7 +105,7 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
     const QString caption = captionOf(button);
     const QSize text = caption.isEmpty() ? QSize() : textExtent(button.font(), caption);
     const int spacing = caption.trimmed().isEmpty() ? 0 : 4;
-    const ButtonContent at = layoutContent(client, glyph.size(), text, spacing, layoutOf(button));
+    const ButtonContent at = layoutContent(client, pictureExtent(glyph), text, spacing, layoutOf(button));
 
     if (!glyph.isNull()) {
         PictureState state;
@@ -113,7 +114,7 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
         state.enabled = button.isEnabled();
         state.pressed = c.state.focused;
         state.lifted = c.state.hot;
-        DrawItemPicture(p, c.look, PictureOwner::Other, state, QRect(at.glyph - QPoint(0, 1), glyph.size()),
+        DrawItemPicture(p, c.look, PictureOwner::Other, state, QRect(at.glyph - QPoint(0, 1), pictureExtent(glyph)),
                         glyph, c.look.palette.SelectFace);
     }
     if (caption.isEmpty()) return;
@@ -152,7 +153,9 @@ void paintPushButton(QPainter &target, const QAbstractButton &button, const Cont
     }
     if (frameless) frame = face;
 
-    QImage surface(button.size(), QImage::Format_RGB32);
+    const qreal ratio = button.devicePixelRatioF();
+    QImage surface(button.size() * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
     QPainter p(&surface);
     const Edges e = Edges::of(button.rect());
     fillEdges(p, e, parent);

@@ -59,6 +59,7 @@ void DrawPictureShadow(const QImage &picture, QPainter &canvas, int x, int y, Co
     if (picture.isNull()) return;
     const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
     QImage shadow(source.size(), QImage::Format_ARGB32);
+    shadow.setDevicePixelRatio(source.devicePixelRatio());
     shadow.fill(Qt::transparent);
     const QRgb ink = toQColor(color).rgb();
     for (int j = 0; j < source.height(); ++j)
@@ -73,7 +74,7 @@ void DrawItemPicture(QPainter &canvas, const SkinLook &look, PictureOwner owner,
 {
     if (picture.isNull()) return;
     const Edges ic = Edges::of(iconColumn);
-    const int width = picture.width();
+    const int width = pictureExtent(picture).width();
     const bool menuItem = owner != PictureOwner::Other;
     int y = ic.T + (menuItem ? 3 : 1);
     int x = ic.L;
@@ -106,12 +107,17 @@ void DrawItemPicture(QPainter &canvas, const SkinLook &look, PictureOwner owner,
     canvas.drawImage(x, y, picture);
 }
 
-QImage pictureOf(const QIcon &icon)
+QImage pictureOf(const QIcon &icon, qreal ratio)
 {
     if (icon.isNull()) return {};
     const QList<QSize> sizes = icon.availableSizes();
     const QSize size = sizes.isEmpty() ? QSize(16, 16) : sizes.first();
-    return icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+    return icon.pixmap(size, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QSize pictureExtent(const QImage &picture)
+{
+    return picture.deviceIndependentSize().toSize();
 }
 
 }  // namespace menuskin

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures of menu items and buttons: dimmed at rest, greyed when disabled, lifted with a
-// shadow when selected. A picture is an image whose alpha channel is its mask.
+// shadow when selected. A picture is an image whose alpha channel is its mask; on a scaled
+// screen it has more pixels than it takes room (its devicePixelRatio), and every effect works
+// on all of them.
 
 #include "SkinLook.h"
 
@@ -34,7 +36,10 @@ void DrawItemPicture(QPainter &canvas, const SkinLook &look, PictureOwner owner,
                      const PictureState &state, const QRect &iconColumn, QImage picture,
                      ColorValue shadowFace);
 
-// The picture of an icon at its natural size (the first size the icon offers, else 16 x 16).
-QImage pictureOf(const QIcon &icon);
+// The picture of an icon at its natural size (the first size the icon offers, else 16 x 16),
+// for a surface of the given device pixel ratio.
+QImage pictureOf(const QIcon &icon, qreal ratio);
+// The room a picture takes on a surface, whatever its device pixel ratio.
+QSize pictureExtent(const QImage &picture);
 
 }  // namespace menuskin

@@ -66,7 +66,8 @@ void DrawItemText(QPainter &canvas, const QImage *surface, const SkinLook &look,
         static constexpr Glow glows[] = {{1, 0, 0, 30}, {1, 2, 1, 30}, {0, 1, 0, 40}, {1, 1, 1, 60}};
         for (const Glow &g : glows) {
             const QRect shifted = rect.translated(g.dx, g.dy).adjusted(0, 0, g.widen, 0);
-            const QPoint corner = canvas.transform().map(shifted.topLeft());
+            // The surface has the screen's pixels, its ratio more than the canvas's coordinates.
+            const QPoint corner = canvas.transform().map(shifted.topLeft()) * surface->devicePixelRatio();
             const QColor under = surface->rect().contains(corner) ? QColor(surface->pixel(corner))
                                                                   : QColor(Qt::white);
             drawText(canvas, shifted, flags, text, Darken(fromQColor(under), g.darken), state.rightToLeft);

@@ -21,7 +21,7 @@ int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 
 QSize pictureSize(const MenuItemInfo &item, const SkinLook &look)
 {
-    QSize size = item.picture.isNull() ? QSize(0, 0) : item.picture.size();
+    QSize size = item.picture.isNull() ? QSize(0, 0) : pictureExtent(item.picture);
     if (!item.barItem) size.setWidth(std::max(size.width(), look.IconWidth));
     return size;
 }
@@ -153,15 +153,18 @@ void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
     const int H = rect.height();
     const bool bar = item.barItem;
 
-    // 1. The item is composed in a white work image and copied in one piece.
-    QImage work(bar ? W : W + 4, bar ? H : H + 1, QImage::Format_RGB32);
+    // 1. The item is composed in a white work image and copied in one piece; on a scaled screen
+    // the work image has the screen's pixels, so the picture and the caption stay sharp.
+    const qreal ratio = target.device() ? target.device()->devicePixelRatio() : 1.0;
+    QImage work(QSize(bar ? W : W + 4, bar ? H : H + 1) * ratio, QImage::Format_RGB32);
+    work.setDevicePixelRatio(ratio);
     work.fill(Qt::white);
     QPainter canvas(&work);
     canvas.setFont(look.font);
     const Edges R = bar ? Edges{0, 0, W, H} : Edges{4, 0, W + 4, H + 1};
     const Edges background{0, 0, W + 4, H + 1};
     const bool hasPicture = !item.picture.isNull();
-    const int pictureWidth = hasPicture ? item.picture.width() : 0;
+    const int pictureWidth = hasPicture ? pictureExtent(item.picture).width() : 0;
 
     // 4. Icon column and 5. mark rectangle.
     const Edges ic = item.rightToLeft ? Edges{R.R - look.IconWidth, R.T, R.R, R.B}

@@ -28,7 +28,8 @@ QString shortcutOf(const QStyleOptionMenuItem &item)
     return tab < 0 ? QString() : item.text.mid(tab + 1);
 }
 
-MenuItemInfo infoOf(const QStyleOptionMenuItem &item, bool bar)
+// The item's picture is taken at the device pixel ratio it will be drawn at.
+MenuItemInfo infoOf(const QStyleOptionMenuItem &item, bool bar, qreal ratio)
 {
     MenuItemInfo info;
     info.caption = captionOf(item);
@@ -41,7 +42,7 @@ MenuItemInfo infoOf(const QStyleOptionMenuItem &item, bool bar)
     info.isDefault = item.menuItemType == QStyleOptionMenuItem::DefaultItem;
     info.enabled = item.state & QStyle::State_Enabled;
     info.rightToLeft = item.direction == Qt::RightToLeft;
-    info.picture = pictureOf(item.icon);
+    info.picture = pictureOf(item.icon, ratio);
     return info;
 }
 
@@ -84,7 +85,7 @@ QSize MenuSkinStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
 {
     if ((type == CT_MenuItem || type == CT_MenuBarItem) && skinnedAction(option, widget, true)) {
         const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
-        const MenuItemInfo info = infoOf(*item, type == CT_MenuBarItem);
+        const MenuItemInfo info = infoOf(*item, type == CT_MenuBarItem, widget->devicePixelRatioF());
         QSize measured = MeasureMenuItem(info, skin_->lookFor(widget->depth()), size);
         // A menu widens its item column by its widest shortcut after measuring, and the item
         // has made room for its own shortcut already.
@@ -110,7 +111,7 @@ void MenuSkinStyle::drawControl(ControlElement element, const QStyleOption *opti
             // mouse, it is hot.
             const bool selected = highlighted && (!bar || (item->state & State_Sunken));
             const bool hot = bar && highlighted && !selected;
-            const MenuItemInfo info = infoOf(*item, bar);
+            const MenuItemInfo info = infoOf(*item, bar, painter->device()->devicePixelRatioF());
             DrawMenuItem(*painter, option->rect, info, skin_->lookFor(widget->depth()), selected, hot);
             if (!bar && skin_->FlatMenu()) {
                 const bool onWidget = painter->device() == widget;

@@ -75,9 +75,11 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
     const bool rtl = button.layoutDirection() == Qt::RightToLeft;
     QImage picture;
     if (button.toolButtonStyle() != Qt::ToolButtonTextOnly && !button.icon().isNull())
-        picture = button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
-    int pictureX = content.L + (content.width() - picture.width()) / 2;
-    if (listStyle) pictureX = rtl ? content.R - 3 - picture.width() : content.L + 3;
+        picture = button.icon().pixmap(button.iconSize(), button.devicePixelRatioF()).toImage().convertToFormat(
+            QImage::Format_ARGB32);
+    const QSize extent = pictureExtent(picture);
+    int pictureX = content.L + (content.width() - extent.width()) / 2;
+    if (listStyle) pictureX = rtl ? content.R - 3 - extent.width() : content.L + 3;
     if (!picture.isNull()) {
         PictureState ps;
         ps.rightToLeft = rtl;
@@ -85,8 +87,8 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
         ps.enabled = state.enabled;
         ps.pressed = state.selected;
         ps.lifted = state.hot;
-        DrawItemPicture(p, look, PictureOwner::Other, ps, QRect(pictureX, content.T + 1, picture.width(),
-                                                                 picture.height()), picture, hotFace);
+        DrawItemPicture(p, look, PictureOwner::Other, ps, QRect(QPoint(pictureX, content.T + 1), extent), picture,
+                        hotFace);
     }
 
     if (button.toolButtonStyle() == Qt::ToolButtonIconOnly || button.text().isEmpty()) return;
@@ -98,8 +100,8 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
     const int captionHeight = textHeight(look.font);
     if (listStyle) {
         textRect = rtl ? QRect(content.L, content.T, pictureX - 3 - content.L, content.height())
-                       : QRect(pictureX + picture.width() + 3, content.T,
-                               content.R - pictureX - picture.width() - 3, content.height());
+                       : QRect(pictureX + extent.width() + 3, content.T,
+                               content.R - pictureX - extent.width() - 3, content.height());
         ts.align = rtl ? TextAlign::Right : TextAlign::Left;
     } else {
         textRect = QRect(content.L, content.B - (captionHeight + 6), content.width(), captionHeight + 6);

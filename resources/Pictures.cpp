@@ -1,9 +1,12 @@
 // The board's pictures: the standard balls, the empty cell, the two picture libraries and the
-// menu icons. Each strip is decoded on its first use only.
+// menu icons. Each strip is decoded on its first use only, its double-size drawing only when a
+// scaled window first shows it.
 
 #include "Resources.h"
 
 #include "Embedded.h"
+
+#include <QPainter>
 
 #include <utility>
 
@@ -28,14 +31,14 @@ public:
     int count() const override { return count_; }
     int pictureSize() const override { return size_; }
 
-    QPixmap plain(int n) const override
+    QPixmap plain(int n, qreal ratio) const override
     {
-        return detail::pictureFromStrip(plainStrip_, n, count_, size_);
+        return detail::pictureFromStrip(plainStrip_, n, count_, size_, ratio);
     }
 
-    QPixmap onYellow(int n) const override
+    QPixmap onYellow(int n, qreal ratio) const override
     {
-        return detail::pictureFromStrip(yellowStrip_, n, count_, size_);
+        return detail::pictureFromStrip(yellowStrip_, n, count_, size_, ratio);
     }
 
 private:
@@ -47,17 +50,15 @@ private:
 
 }  // namespace
 
-QPixmap standardPicture(int index)
+QPixmap standardPicture(int index, qreal ratio)
 {
     return detail::pictureFromStrip(QStringLiteral("pictures/standard.png"), index,
-                                    kStandardCount, kStandardSize);
+                                    kStandardCount, kStandardSize, ratio);
 }
 
-QPixmap emptyCellPicture()
+QPixmap emptyCellPicture(qreal ratio)
 {
-    QPixmap empty(kStandardSize, kStandardSize);
-    empty.fill(Qt::white);
-    return empty;
+    return onWhite({}, kStandardSize, ratio);
 }
 
 const PictureLibrary &bigLibrary()
@@ -74,10 +75,23 @@ const PictureLibrary &smallLibrary()
     return library;
 }
 
-QPixmap menuIcon(int n)
+QPixmap onWhite(const QPixmap &picture, int size, qreal ratio)
+{
+    ratio = detail::pictureRatio(ratio);
+    QPixmap result((QSizeF(size, size) * ratio).toSize());
+    result.setDevicePixelRatio(ratio);
+    result.fill(Qt::white);
+    if (!picture.isNull()) {
+        QPainter p(&result);
+        p.drawPixmap(0, 0, picture);
+    }
+    return result;
+}
+
+QPixmap menuIcon(int n, qreal ratio)
 {
     return detail::pictureFromStrip(QStringLiteral("pictures/menu_icons.png"), n,
-                                    kMenuIconCount, kMenuIconSize);
+                                    kMenuIconCount, kMenuIconSize, ratio);
 }
 
 }  // namespace resources

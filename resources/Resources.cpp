@@ -6,6 +6,7 @@
 #include "Embedded.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 
 // Q_INIT_RESOURCE must be used outside any namespace. The resources live in a static library,
@@ -41,26 +42,79 @@ QImage embeddedImage(const QString &relative)
     return *decoded.insert(relative, QImage(embeddedPath(relative)));
 }
 
-QPixmap pictureFromStrip(const QString &relative, int n, int count, int size)
+qreal pictureRatio(qreal ratio)
+{
+    return ratio > 1 ? ratio : 1;
+}
+
+namespace {
+
+// The drawing that serves a picture ratio: the designed one at 1, the double-size one above.
+int drawingScale(qreal ratio)
+{
+    return ratio > 1 ? 2 : 1;
+}
+
+// The decoded drawing at the scale (1 or 2), with that scale as its device pixel ratio.
+QImage imageAtScale(const QString &relative, int scale)
+{
+    if (scale == 1)
+        return embeddedImage(relative);
+    QString name = relative;
+    name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    QImage image = embeddedImage(name);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+// A picture of the drawing at the scale for the ratio: at a ratio other than 1 or 2 (a screen
+// at 150 %, say) the double-size drawing is reduced smoothly once here, so that the window
+// draws it pixel for pixel rather than resampling it at every paint.
+QPixmap fitted(QImage picture, qreal ratio)
+{
+    const int scale = drawingScale(ratio);
+    if (ratio != scale) {
+        picture = picture.scaled((QSizeF(picture.size()) * ratio / scale).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
+    return QPixmap::fromImage(picture);
+}
+
+}  // namespace
+
+QPixmap embeddedPixmap(const QString &relative, qreal ratio)
+{
+    ratio = pictureRatio(ratio);
+    return fitted(imageAtScale(relative, drawingScale(ratio)), ratio);
+}
+
+QPixmap pictureFromStrip(const QString &relative, int n, int count, int size, qreal ratio)
 {
     if (n < 0 || n >= count)
         return {};
-    const QImage strip = embeddedImage(relative);
-    if (strip.width() < count * size || strip.height() < size)
+    ratio = pictureRatio(ratio);
+    const int scale = drawingScale(ratio);
+    const QImage strip = imageAtScale(relative, scale);
+    const int side = size * scale;
+    if (strip.width() < count * side || strip.height() < side)
         return {};
-    return QPixmap::fromImage(strip.copy(n * size, 0, size, size));
+    return fitted(strip.copy(n * side, 0, side, side), ratio);
 }
 
 }  // namespace detail
 
-namespace {
+using detail::embeddedPixmap;
 
-QPixmap embeddedPixmap(const QString &relative)
+QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture)
 {
-    return QPixmap::fromImage(detail::embeddedImage(relative));
+    QIcon icon(picture(1));
+    // The application's ratio is that of its most scaled screen.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    if (!icon.isNull() && ratio > 1)
+        icon.addPixmap(picture(ratio));
+    return icon;
 }
-
-}  // namespace
 
 QIcon applicationIcon()
 {
@@ -76,32 +130,32 @@ QIcon applicationIcon()
 
 QPixmap windowIcon()
 {
-    return embeddedPixmap(QStringLiteral("icons/32.png"));
+    return embeddedPixmap(QStringLiteral("icons/32.png"), 1);
 }
 
-QPixmap aboutHeader()
+QPixmap aboutHeader(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_header.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_header.png"), ratio);
 }
 
-QPixmap aboutBackgroundTile()
+QPixmap aboutBackgroundTile(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/backgnd.png"));
+    return embeddedPixmap(QStringLiteral("pictures/backgnd.png"), ratio);
 }
 
-QPixmap aboutToolBand()
+QPixmap aboutToolBand(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_band.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_band.png"), ratio);
 }
 
-QPixmap aboutInfoGlyph()
+QPixmap aboutInfoGlyph(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_info.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_info.png"), ratio);
 }
 
-QPixmap aboutCloseGlyph()
+QPixmap aboutCloseGlyph(qreal ratio)
 {
-    return embeddedPixmap(QStringLiteral("pictures/about_close.png"));
+    return embeddedPixmap(QStringLiteral("pictures/about_close.png"), ratio);
 }
 
 QString otherProgramsHtml()

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   file desktop-file-utils appstream lintian
+  qt6-wayland weston
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

@@ -3,6 +3,8 @@
 
 Each library becomes two strips, picture n at x = n * size: the plain form with alpha and the
 same pictures laid onto pure yellow. Both come from the same drawing, so they never disagree.
+Every strip also comes at twice the size ("@2x"), drawn afresh from the large originals, for
+screens scaled to 200 %.
 """
 import os
 import sys
@@ -46,10 +48,11 @@ SMALL = (
 )
 
 
-def picture(item, size, fill):
+def picture(item, size, scale, fill):
+    """One picture of a size x size list, drawn scale times larger."""
     if isinstance(item, tuple):
-        return ball(size, item, margin=0.5 if size <= 16 else 1.0)
-    return emoji(item, size, fill)
+        return ball(size * scale, item, margin=(0.5 if size <= 16 else 1.0) * scale)
+    return emoji(item, size * scale, fill)
 
 
 def write_library(name, items, size, count, fill, out_dir):
@@ -57,10 +60,11 @@ def write_library(name, items, size, count, fill, out_dir):
         sys.exit(f"{name}: {len(items)} pictures, {count} expected")
     if len(set(map(str, items))) != count:
         sys.exit(f"{name}: a picture appears twice")
-    plain = [picture(item, size, fill) for item in items]
-    strip(plain).save(os.path.join(out_dir, f"{name}_plain.png"), optimize=True)
-    strip([on_ground(p, YELLOW) for p in plain]).save(
-        os.path.join(out_dir, f"{name}_yellow.png"), optimize=True)
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        plain = [picture(item, size, scale, fill) for item in items]
+        strip(plain).save(os.path.join(out_dir, f"{name}_plain{suffix}.png"), optimize=True)
+        strip([on_ground(p, YELLOW) for p in plain]).save(
+            os.path.join(out_dir, f"{name}_yellow{suffix}.png"), optimize=True)
 
 
 def main():

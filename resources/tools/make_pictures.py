@@ -1,6 +1,10 @@
 #!/usr/bin/python3
 """Writes the standard balls, the menu icons, the About window's pictures and the game-over
-background into resources/pictures. The window icon is the application icon (make_icons.py)."""
+background into resources/pictures. The window icon is the application icon (make_icons.py).
+
+The balls, the menu icons and the About window's pictures also come at twice the size ("@2x"),
+drawn afresh rather than enlarged, for screens scaled to 200 %.
+"""
 import math
 import os
 import sys
@@ -19,7 +23,8 @@ S = 8  # menu icons are drawn eight times larger, then reduced
 
 
 class Sketch:
-    """A 16 x 16 icon drawn on a larger canvas with coordinates in icon pixels."""
+    """A 16 x 16 icon drawn on a larger canvas with coordinates in icon pixels; the same drawing
+    gives the icon at any of its scales."""
 
     def __init__(self, size=16):
         self.size = size
@@ -60,8 +65,8 @@ class Sketch:
         self.draw.text((x * S, y * S), text, font=font, fill=fill, anchor="mm",
                        stroke_width=round(S * 0.9) if outline else 0, stroke_fill=outline)
 
-    def result(self):
-        return reduce(self.image, self.size, sharp=False)
+    def result(self, scale=1):
+        return reduce(self.image, self.size * scale, sharp=False)
 
 
 def round_badge(colour, dark):
@@ -75,7 +80,7 @@ def icon_information():
     sk = round_badge((30, 95, 215, 255), (10, 45, 140, 255))
     sk.ellipse(7, 2.8, 9.2, 5, fill="white")
     sk.rect(7, 6.6, 9.2, 13, fill="white")
-    return sk.result()
+    return sk
 
 
 def icon_star():
@@ -86,7 +91,7 @@ def icon_star():
         a = math.radians(-90 + 36 * i)
         points.append((8 + r * math.cos(a), 8.6 + r * math.sin(a)))
     sk.polygon(points, fill=(255, 200, 20, 255), outline=(190, 120, 0, 255), width=0.8)
-    return sk.result()
+    return sk
 
 
 def icon_exit():
@@ -99,7 +104,7 @@ def icon_exit():
     sk.ellipse(6.3, 8.5, 7.5, 9.7, fill=(250, 210, 60, 255))
     sk.line([(8.5, 8.5), (13, 8.5)], (220, 30, 30, 255), 2.0)
     sk.polygon([(12, 5.2), (15.6, 8.5), (12, 11.8)], fill=(220, 30, 30, 255))
-    return sk.result()
+    return sk
 
 
 def icon_disk():
@@ -108,13 +113,13 @@ def icon_disk():
     sk.rect(4, 1.5, 12, 6.5, fill=(215, 220, 230, 255))
     sk.rect(9.5, 2.3, 11, 5.7, fill=(40, 70, 150, 255))
     sk.rect(3.5, 9, 12.5, 14.5, fill=(250, 250, 250, 255))
-    return sk.result()
+    return sk
 
 
 def icon_question():
     sk = Sketch()
     sk.text(8, 8.4, "?", 17, fill=(30, 90, 220, 255), outline=(10, 40, 120, 255))
-    return sk.result()
+    return sk
 
 
 def icon_turn(forward):
@@ -130,7 +135,7 @@ def icon_turn(forward):
     side = 1 if forward else -1
     head = [(tip_x - side * 3.6, 9.5), (tip_x + side * 3.6, 9.5), (tip_x, 14.5)]
     sk.polygon(head, fill=blue, outline=dark, width=0.7)
-    return sk.result()
+    return sk
 
 
 def icon_chart(bar_colour, arrow):
@@ -145,7 +150,7 @@ def icon_chart(bar_colour, arrow):
         sk.line([(3, 10), (7.5, 6.5), (9.5, 8), (12, 4.8)], dark, 2.4)
         sk.line([(3, 10), (7.5, 6.5), (9.5, 8), (12, 4.8)], green, 1.3)
         sk.polygon([(9.8, 2.6), (15.2, 1.2), (13.8, 6.6)], fill=green, outline=dark, width=0.5)
-    return sk.result()
+    return sk
 
 
 def icon_smile():
@@ -153,14 +158,14 @@ def icon_smile():
     sk.ellipse(4.6, 4.6, 6.8, 7.6, fill=(60, 35, 0, 255))
     sk.ellipse(9.2, 4.6, 11.4, 7.6, fill=(60, 35, 0, 255))
     sk.line(sk.arc_points(8, 7.5, 4.2, 25, 155), (60, 35, 0, 255), 1.3)
-    return sk.result()
+    return sk
 
 
 def icon_check():
     sk = Sketch()
     sk.line([(2.2, 8.6), (6, 12.6), (14, 3)], (120, 0, 0, 255), 3.6)
     sk.line([(2.2, 8.6), (6, 12.6), (14, 3)], (230, 20, 20, 255), 2.4)
-    return sk.result()
+    return sk
 
 
 def icon_list():
@@ -170,7 +175,7 @@ def icon_list():
         y = 3.5 + row * 3
         sk.ellipse(3.7, y - 0.9, 5.5, y + 0.9, fill=(40, 110, 230, 255))
         sk.line([(7, y), (12.2, y)], (60, 60, 70, 255), 1.0)
-    return sk.result()
+    return sk
 
 
 def icon_scales():
@@ -185,11 +190,11 @@ def icon_scales():
         sk.line([(cx, 4), (cx + 2.4, 9)], dark, 0.6)
         sk.polygon([(cx - 3, 8.8), (cx + 3, 8.8), (cx + 1.8, 11), (cx - 1.8, 11)],
                    fill=brass, outline=dark, width=0.5)
-    return sk.result()
+    return sk
 
 
-def menu_icons():
-    icons = [
+def menu_icons(scale):
+    sketches = [
         icon_information(),                  # 0
         icon_star(),                         # 1, not used by a menu item
         icon_exit(),                         # 2
@@ -206,63 +211,71 @@ def menu_icons():
         icon_list(),                         # 13
         icon_scales(),                       # 14
     ]
+    icons = [sketch.result(scale) for sketch in sketches]
     for n, icon in enumerate(icons):
         # The menu skin takes an icon's bottom-left pixel as its transparent colour.
-        if icon.getpixel((0, 15))[3] != 0:
+        if icon.getpixel((0, icon.height - 1))[3] != 0:
             sys.exit(f"menu icon {n}: the bottom-left pixel must be transparent")
     return icons
 
 
-def about_header():
-    width, height = 431, 153
+def about_header(k):
+    """The About page's header, 431 x 153, drawn k times larger."""
+    width, height = 431 * k, 153 * k
     image = Image.new("RGB", (width, height), "white")
     d = ImageDraw.Draw(image)
     # The band along the top: grey shading down into a dark-blue rule.
-    for y in range(9):
-        g = 212 - y * 6
+    for y in range(9 * k):
+        g = 212 - round(y * 6 / k)
         d.line([(0, y), (width, y)], fill=(g, g, g + 4))
-    d.rectangle([0, 9, width, 12], fill=(0, 0, 128))
-    d.line([(0, 13), (width, 13)], fill=(150, 160, 200))
+    d.rectangle([0, 9 * k, width, 13 * k - 1], fill=(0, 0, 128))
+    d.rectangle([0, 13 * k, width, 14 * k - 1], fill=(150, 160, 200))
     # The folded corner at the top left: the page's corner turned down over itself, small
     # enough to end before the program's icon, which sits at (19, 20).
-    fold = 16
+    fold = 16 * k
     d.polygon([(0, 0), (fold, 0), (0, fold)], fill="white")
-    for i in range(3):  # the flap's soft shadow on the page, below the band
-        g = 232 + i * 8
-        d.line([(fold + 1 + i, 14), (fold + 1 + i, fold + 1 + i), (1 + i, fold + 1 + i)], fill=(g, g, g))
+    for i in range(3 * k):  # the flap's soft shadow on the page, below the band
+        g = 232 + round(i * 8 / k)
+        edge = fold + k + i
+        d.line([(edge, 14 * k), (edge, edge), (k + i, edge)], fill=(g, g, g))
     for y in range(fold + 1):  # the flap, lit at the crease and darker towards its tip
         x0 = fold - y
         for x in range(x0, fold + 1):
             g = round(214 - 40 * (x + y - fold) / fold)
             d.point((x, y), fill=(g, g, g + 4))
-    d.line([(fold, 0), (0, fold)], fill=(150, 150, 158))
-    d.line([(fold, 0), (fold, fold), (0, fold)], fill=(120, 120, 130))
+    for i in range(k):
+        d.line([(fold + i, 0), (0, fold + i)], fill=(150, 150, 158))
+    for i in range(k):
+        d.line([(fold + i, 0), (fold + i, fold + i), (0, fold + i)], fill=(120, 120, 130))
     # A faint row of balls along the bottom edge, the game's own pattern.
-    for i in range(0, width // 18 + 1):
+    for i in range(0, 431 // 18 + 1):
         colour = KIND_COLOURS[i % 5]
         pale = tuple(255 - (255 - c) // 9 for c in colour)
-        d.ellipse([i * 18 + 2, height - 16, i * 18 + 15, height - 3], fill=pale)
+        d.ellipse([(i * 18 + 2) * k, height - 16 * k, (i * 18 + 16) * k - 1, height - 2 * k - 1],
+                  fill=pale)
     return image
 
 
-def about_background_tile():
-    image = Image.new("RGB", (48, 48), (244, 246, 252))
+def about_background_tile(k):
+    """The "BACKGND" tile, 48 x 48, drawn k times larger."""
+    image = Image.new("RGB", (48 * k, 48 * k), (244, 246, 252))
     d = ImageDraw.Draw(image)
     for (x, y), colour in zip(((6, 6), (30, 30)), (KIND_COLOURS[2], KIND_COLOURS[4])):
         pale = tuple(255 - (255 - c) // 12 for c in colour)
-        d.ellipse([x, y, x + 12, y + 12], fill=pale)
+        d.ellipse([x * k, y * k, (x + 13) * k - 1, (y + 13) * k - 1], fill=pale)
     return image
 
 
-def about_tool_band():
-    width, height = 440, 25
+def about_tool_band(k):
+    """The tool strip's band, 440 x 25, drawn k times larger."""
+    width, height = 440 * k, 25 * k
     image = Image.new("RGB", (width, height))
     d = ImageDraw.Draw(image)
     for y in range(height):
         t = y / (height - 1)
         d.line([(0, y), (width, y)], fill=(round(246 - 40 * t), round(248 - 34 * t), 255 - round(14 * t)))
-    d.line([(0, 0), (width, 0)], fill=(255, 255, 255))
-    d.line([(0, height - 1), (width, height - 1)], fill=(120, 130, 170))
+    d.rectangle([0, 0, width, k - 1], fill=(255, 255, 255))
+    d.rectangle([0, height - k, width, height - 1], fill=(120, 130, 170))
     return image
 
 
@@ -274,7 +287,7 @@ def about_info_glyph():
     sk.ellipse(14.5, 12, 17, 14.5, fill=(40, 210, 60, 255))
     sk.ellipse(3, 1, 13, 11, fill=(40, 110, 230, 255), outline=(10, 50, 150, 255), width=0.8)
     sk.text(8, 6.2, "i", 8.5, fill="white")
-    return sk.result()
+    return sk
 
 
 def about_close_glyph():
@@ -283,7 +296,7 @@ def about_close_glyph():
     sk.ellipse(2, 2, 18, 18, fill=(225, 45, 45, 255))
     sk.line([(6.5, 6.5), (13.5, 13.5)], "white", 2.4)
     sk.line([(13.5, 6.5), (6.5, 13.5)], "white", 2.4)
-    return sk.result()
+    return sk
 
 
 def game_over_background():
@@ -308,15 +321,20 @@ def game_over_background():
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "pictures")
-    normal = [on_ground(ball(24, c), BALL_GROUND) for c in KIND_COLOURS]
-    selected = [on_ground(ball(24, c, pale=True), BALL_GROUND) for c in KIND_COLOURS]
-    strip(normal + selected).convert("RGB").save(os.path.join(out, "standard.png"), optimize=True)
-    strip(menu_icons()).save(os.path.join(out, "menu_icons.png"), optimize=True)
-    about_header().save(os.path.join(out, "about_header.png"), optimize=True)
-    about_background_tile().save(os.path.join(out, "backgnd.png"), optimize=True)
-    about_tool_band().save(os.path.join(out, "about_band.png"), optimize=True)
-    about_info_glyph().save(os.path.join(out, "about_info.png"), optimize=True)
-    about_close_glyph().save(os.path.join(out, "about_close.png"), optimize=True)
+    info, close = about_info_glyph(), about_close_glyph()
+    for k, suffix in ((1, ""), (2, "@2x")):
+        def save(image, name):
+            image.save(os.path.join(out, f"{name}{suffix}.png"), optimize=True)
+
+        normal = [on_ground(ball(24 * k, c, margin=k), BALL_GROUND) for c in KIND_COLOURS]
+        selected = [on_ground(ball(24 * k, c, pale=True, margin=k), BALL_GROUND) for c in KIND_COLOURS]
+        save(strip(normal + selected).convert("RGB"), "standard")
+        save(strip(menu_icons(k)), "menu_icons")
+        save(about_header(k), "about_header")
+        save(about_background_tile(k), "backgnd")
+        save(about_tool_band(k), "about_band")
+        save(info.result(k), "about_info")
+        save(close.result(k), "about_close")
     game_over_background().save(os.path.join(out, "gameover.jpg"), quality=92)
 
 

@@ -5,6 +5,7 @@
 #include "Results.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 using engine::CellState;
@@ -171,6 +172,50 @@ TEST_F(MainFormTest, UndoAndRedoTakeTurnsAndFollowTheTotal)
     item("NewGame1")->trigger();
     EXPECT_TRUE(item("Undo2")->isEnabled());
     EXPECT_EQ(panel(3), "0");
+}
+
+TEST_F(MainFormTest, TheDesktopsKeysReachTheCommandsFromTheBoardWhileTheirItemsAreEnabled)
+{
+    open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(grid()->hasFocus());
+    setField(form->game(), ThreeAndPair);
+    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(grid(), static_cast<Qt::Key>(key), modifiers);
+    };
+
+    key(Qt::Key_Z, Qt::ControlModifier);   // nothing to undo yet: the key does nothing
+    EXPECT_EQ(cell(0, 11).state, CellState::Normal);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    ASSERT_EQ(panel(3), "6");
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(panel(3), "0");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(panel(3), "6");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(panel(3), "6");
+
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(panel(3), "0");
+    EXPECT_NE(cell(0, 11).state, CellState::Empty) << "a new game was dealt";
+
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainFormTest, F1OpensTheHelp)
+{
+    open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QSignalSpy help(item("Help2"), &QAction::triggered);
+    ModalWatcher watcher;   // the message box that says there is no help file here
+    QTest::keyClick(grid(), Qt::Key_F1);
+    EXPECT_EQ(help.count(), 1);
 }
 
 TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)

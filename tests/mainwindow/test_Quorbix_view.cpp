@@ -39,7 +39,7 @@ QImage onWhite(const resources::PictureLibrary &library, int n)
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    p.drawPixmap(0, 0, library.plain(n));
+    p.drawPixmap(0, 0, library.plain(n, 1));
     return image;
 }
 

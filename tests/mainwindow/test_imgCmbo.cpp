@@ -32,7 +32,7 @@ public:
     NumberedLibrary(int count, int size) : count_(count), size_(size) {}
     int count() const override { return count_; }
     int pictureSize() const override { return size_; }
-    QPixmap plain(int n) const override
+    QPixmap plain(int n, qreal) const override
     {
         if (n < 0 || n >= count_)
             return {};
@@ -44,7 +44,7 @@ public:
                 image.setPixel(x, y, qRgb(n, 90, 160));
         return QPixmap::fromImage(image);
     }
-    QPixmap onYellow(int) const override { return {}; }
+    QPixmap onYellow(int, qreal) const override { return {}; }
 
 private:
     int count_;

@@ -391,3 +391,53 @@ TEST(PictureEffectsTest, ShadowCoversOnlyTheVisiblePixels)
     EXPECT_EQ(at(canvas, 1, 2), rgbValue(9, 8, 7));
     EXPECT_EQ(at(canvas, 2, 2), clWhite);
 }
+
+TEST_F(MenuItemTest, OnAScaledScreenThePictureKeepsItsPixelsPlaceAndEffects)
+{
+    // A 16 x 16 picture drawn at twice the size: a checkerboard of single pixels, which only a
+    // picture drawn with all its pixels can show.
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            picture.setPixelColor(x, y, (x + y) % 2 ? PictureColour : QColor(20, 120, 220));
+    picture.setDevicePixelRatio(2);
+    MenuItemInfo item = popup("New Game");
+    item.picture = picture;
+    MenuItemInfo plain = item;
+    plain.picture = solidPicture(16, PictureColour);
+    EXPECT_EQ(MeasureMenuItem(item, look, QSize()), MeasureMenuItem(plain, look, QSize()));
+
+    const auto drawAtTwice = [&](bool selected) {
+        QImage image(QSize(160, 40) * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        image.fill(QColor(0, 255, 0));
+        QPainter p(&image);
+        DrawMenuItem(p, rect(), item, look, selected, false);
+        return image;
+    };
+    const QRect r = rect();
+    const ColorValue red = fromQColor(PictureColour);
+    const ColorValue blue = rgbValue(20, 120, 220);
+
+    // At rest: dimmed, at (3, 3) of the item like a 16 x 16 picture, every pixel its own.
+    QImage resting = drawAtTwice(false);
+    const QPoint corner = 2 * (r.topLeft() + QPoint(3, 3));
+    EXPECT_EQ(at(resting, corner.x(), corner.y()), Lighten(blue, 30));
+    EXPECT_EQ(at(resting, corner.x() + 1, corner.y()), Lighten(red, 30));
+    EXPECT_EQ(at(resting, corner.x() + 31, corner.y() + 30), Lighten(red, 30));
+    EXPECT_NE(at(resting, corner.x() + 32, corner.y() + 30), Lighten(red, 30)) << "16 wide, not 32";
+
+    // Selected: lifted by one to (2, 2), its shadow 2 right of and below it.
+    const QImage selected = drawAtTwice(true);
+    const QPoint lifted = 2 * (r.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(at(selected, lifted.x() + 1, lifted.y()), red);
+    EXPECT_EQ(at(selected, lifted.x() + 33, lifted.y() + 20), Darken(pal().SelectFace, 50));
+    EXPECT_EQ(at(selected, lifted.x() + 35, lifted.y() + 20), Darken(pal().SelectFace, 50));
+    EXPECT_NE(at(selected, lifted.x() + 36, lifted.y() + 20), Darken(pal().SelectFace, 50));
+
+    // Disabled: grey, then lightened, still pixel by pixel.
+    item.enabled = false;
+    const QImage disabled = drawAtTwice(false);
+    EXPECT_EQ(at(disabled, corner.x(), corner.y()), Lighten(GrayOf(blue, 10), 40));
+    EXPECT_EQ(at(disabled, corner.x() + 1, corner.y()), Lighten(GrayOf(red, 10), 40));
+}

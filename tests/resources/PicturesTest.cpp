@@ -1,5 +1,5 @@
-// The picture lists: counts, sizes and order, the grounds of both library forms, and the
-// standard balls.
+// The picture lists: counts, sizes and order, the grounds of both library forms, the standard
+// balls, and every picture's double-size drawing for scaled screens.
 
 #include "Resources.h"
 
@@ -52,20 +52,51 @@ QString dominantChannels(const QImage &ball)
     return channels;
 }
 
-void expectLibrary(const resources::PictureLibrary &library, int count, int size)
+// A picture's double-size drawing: twice the pixels in the same room, and the same picture,
+// drawn afresh rather than enlarged.
+void expectDoubleSize(const QPixmap &single, const QPixmap &twice)
+{
+    ASSERT_FALSE(twice.isNull());
+    EXPECT_EQ(single.devicePixelRatio(), 1.0);
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    ASSERT_EQ(twice.size(), single.size() * 2);
+    QImage large = argb(twice);
+    large.setDevicePixelRatio(1);
+    EXPECT_NE(large, argb(single).scaled(large.size()));
+    // Reduced to the designed size, it is the designed picture (premultiplied, so that colours
+    // under full transparency do not count).
+    const QImage reduced = large.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                               .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage designed = single.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double difference = 0;
+    for (int y = 0; y < designed.height(); ++y)
+        for (int x = 0; x < designed.width(); ++x) {
+            const QRgb p = reduced.pixel(x, y);
+            const QRgb q = designed.pixel(x, y);
+            difference += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                          std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    EXPECT_LT(difference / (4.0 * designed.width() * designed.height()), 12.0);
+}
+
+void expectLibrary(const resources::PictureLibrary &library, int count, int size, qreal ratio)
 {
     ASSERT_EQ(library.count(), count);
     ASSERT_EQ(library.pictureSize(), size);
-    EXPECT_TRUE(library.plain(-1).isNull());
-    EXPECT_TRUE(library.plain(count).isNull());
-    EXPECT_TRUE(library.onYellow(-1).isNull());
-    EXPECT_TRUE(library.onYellow(count).isNull());
+    EXPECT_TRUE(library.plain(-1, ratio).isNull());
+    EXPECT_TRUE(library.plain(count, ratio).isNull());
+    EXPECT_TRUE(library.onYellow(-1, ratio).isNull());
+    EXPECT_TRUE(library.onYellow(count, ratio).isNull());
 
+    const int scale = ratio > 1 ? 2 : 1;
+    size *= scale;
     QSet<QByteArray> seen;
     for (int n = 0; n < count; ++n) {
         SCOPED_TRACE(n);
-        const QImage plain = argb(library.plain(n));
-        const QImage yellow = argb(library.onYellow(n));
+        const QImage plain = argb(library.plain(n, ratio));
+        const QImage yellow = argb(library.onYellow(n, ratio));
+        ASSERT_EQ(plain.devicePixelRatio(), scale);
+        ASSERT_EQ(yellow.devicePixelRatio(), scale);
         ASSERT_EQ(plain.size(), QSize(size, size));
         ASSERT_EQ(yellow.size(), QSize(size, size));
 
@@ -145,12 +176,55 @@ TEST(StandardPictures, EmptyCellIsAllWhite)
 
 TEST(PictureLibraries, BigLibraryHas87DistinctPicturesInTwoAgreeingForms)
 {
-    expectLibrary(resources::bigLibrary(), 87, 32);
+    expectLibrary(resources::bigLibrary(), 87, 32, 1);
 }
 
 TEST(PictureLibraries, SmallLibraryHas80DistinctPicturesInTwoAgreeingForms)
 {
-    expectLibrary(resources::smallLibrary(), 80, 16);
+    expectLibrary(resources::smallLibrary(), 80, 16, 1);
+}
+
+TEST(DoubleSizePictures, LibrariesHaveTheSameListsAtTwiceTheSize)
+{
+    for (const auto *library : {&resources::bigLibrary(), &resources::smallLibrary()}) {
+        SCOPED_TRACE(library->pictureSize());
+        expectLibrary(*library, library->count(), library->pictureSize(), 2);
+        for (int n = 0; n < library->count(); ++n) {
+            SCOPED_TRACE(n);
+            expectDoubleSize(library->plain(n, 1), library->plain(n, 2));
+            expectDoubleSize(library->onYellow(n, 1), library->onYellow(n, 2));
+        }
+    }
+}
+
+TEST(DoubleSizePictures, BallsIconsAndAboutPicturesAreDrawnAtTwiceTheSize)
+{
+    for (int k = 0; k < 10; ++k) {
+        SCOPED_TRACE(k);
+        expectDoubleSize(resources::standardPicture(k), resources::standardPicture(k, 2));
+    }
+    for (int n = 0; n < 15; ++n) {
+        SCOPED_TRACE(n);
+        expectDoubleSize(resources::menuIcon(n), resources::menuIcon(n, 2));
+        // The skin's transparent colour is the bottom-left pixel at this size too.
+        EXPECT_EQ(qAlpha(argb(resources::menuIcon(n, 2)).pixel(0, 31)), 0);
+    }
+    expectDoubleSize(resources::aboutHeader(), resources::aboutHeader(2));
+    expectDoubleSize(resources::aboutBackgroundTile(), resources::aboutBackgroundTile(2));
+    expectDoubleSize(resources::aboutToolBand(), resources::aboutToolBand(2));
+    expectDoubleSize(resources::aboutInfoGlyph(), resources::aboutInfoGlyph(2));
+    expectDoubleSize(resources::aboutCloseGlyph(), resources::aboutCloseGlyph(2));
+    // A screen at 150 % gets the double-size drawing reduced to its own pixels, so nothing is
+    // resampled as it is drawn; out-of-range numbers stay null.
+    const QPixmap atOneAndAHalf = resources::standardPicture(0, 1.5);
+    EXPECT_EQ(atOneAndAHalf.devicePixelRatio(), 1.5);
+    EXPECT_EQ(atOneAndAHalf.size(), QSize(36, 36));
+    EXPECT_EQ(resources::onWhite(atOneAndAHalf, 24, 1.5).size(), QSize(36, 36));
+    EXPECT_TRUE(resources::standardPicture(10, 2).isNull());
+    EXPECT_TRUE(resources::menuIcon(15, 2).isNull());
+    const QPixmap empty = resources::emptyCellPicture(2);
+    EXPECT_EQ(empty.deviceIndependentSize(), QSizeF(24, 24));
+    EXPECT_EQ(argb(empty), argb(resources::emptyCellPicture()).scaled(48, 48));
 }
 
 TEST(MenuIcons, FifteenTransparentIconsWhoseBottomLeftPixelIsClear)

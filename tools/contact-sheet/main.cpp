@@ -1,9 +1,10 @@
-// quorbix-contact-sheet [output.png]
+// quorbix-contact-sheet [output.png [scale]]
 //
 // Writes one PNG that shows every built-in picture at its real size with its number: the
 // standard balls and the empty cell, both library forms side by side (plain on white, as the
 // board draws a normal cell, and on yellow, as it draws a selected one), the menu icons on a
-// menu-coloured ground, and the window, About and game-over pictures.
+// menu-coloured ground, and the window, About and game-over pictures. With scale 2 the sheet
+// is drawn as a screen scaled to 200 % shows it, from the double-size drawings.
 
 #include "Resources.h"
 
@@ -22,9 +23,11 @@ constexpr int kMargin = 12;
 
 class Sheet {
 public:
-    Sheet() : image_(kWidth, 2400, QImage::Format_RGB32), painter_(&image_)
+    explicit Sheet(int scale) : image_(QSize(kWidth, 2400) * scale, QImage::Format_RGB32), scale_(scale)
     {
+        image_.setDevicePixelRatio(scale);
         image_.fill(QColor(236, 236, 240));
+        painter_.begin(&image_);
         painter_.setRenderHint(QPainter::TextAntialiasing);
     }
 
@@ -66,15 +69,16 @@ public:
         font.setPixelSize(11);
         painter_.setFont(font);
         painter_.setPen(Qt::black);
-        if (x_ + pixmap.width() > kWidth - kMargin) {
+        const QSize size = pixmap.deviceIndependentSize().toSize();
+        if (x_ + size.width() > kWidth - kMargin) {
             x_ = kMargin;
             y_ += rowHeight_ + 22;
             rowHeight_ = 0;
         }
         painter_.drawText(x_, y_ + 11, caption);
         painter_.drawPixmap(x_, y_ + 16, pixmap);
-        x_ += std::max(pixmap.width(), painter_.fontMetrics().horizontalAdvance(caption)) + 16;
-        rowHeight_ = std::max(rowHeight_, pixmap.height());
+        x_ += std::max(size.width(), painter_.fontMetrics().horizontalAdvance(caption)) + 16;
+        rowHeight_ = std::max(rowHeight_, size.height());
     }
 
     void endPictures()
@@ -87,26 +91,27 @@ public:
     bool save(const QString &path)
     {
         painter_.end();
-        return image_.copy(0, 0, kWidth, y_ + kMargin).save(path);
+        return image_.copy(0, 0, kWidth * scale_, (y_ + kMargin) * scale_).save(path);
     }
 
 private:
     QImage image_;
+    int scale_;
     QPainter painter_;
     int y_ = kMargin;
     int x_ = kMargin;
     int rowHeight_ = 0;
 };
 
-void library(Sheet &sheet, const QString &title, const resources::PictureLibrary &lib)
+void library(Sheet &sheet, const QString &title, const resources::PictureLibrary &lib, int scale)
 {
     const int size = lib.pictureSize();
     sheet.heading(title);
-    sheet.grid(lib.count(), 2 * size + 6, size + 4, [&lib, size](QPainter &p, int n, QPoint at) {
+    sheet.grid(lib.count(), 2 * size + 6, size + 4, [&lib, size, scale](QPainter &p, int n, QPoint at) {
         p.fillRect(QRect(at, QSize(2 * size + 6, size + 4)), Qt::white);
-        p.drawPixmap(at + QPoint(2, 2), lib.plain(n));
+        p.drawPixmap(at + QPoint(2, 2), lib.plain(n, scale));
         p.fillRect(QRect(at + QPoint(size + 4, 0), QSize(size + 2, size + 4)), QColor(255, 255, 0));
-        p.drawPixmap(at + QPoint(size + 4, 2), lib.onYellow(n));
+        p.drawPixmap(at + QPoint(size + 4, 2), lib.onYellow(n, scale));
     });
 }
 
@@ -121,29 +126,30 @@ int main(int argc, char **argv)
     resources::registerFonts();
     const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                     : QStringLiteral("contact-sheet.png");
+    const int scale = argc > 2 && QByteArray(argv[2]) == "2" ? 2 : 1;
 
-    Sheet sheet;
+    Sheet sheet(scale);
     sheet.heading(QStringLiteral("Standard pictures (0-4 normal, 5-9 selected, 10 the empty cell)"));
-    sheet.grid(11, 24, 24, [](QPainter &p, int n, QPoint at) {
-        p.drawPixmap(at, n < 10 ? resources::standardPicture(n) : resources::emptyCellPicture());
+    sheet.grid(11, 24, 24, [scale](QPainter &p, int n, QPoint at) {
+        p.drawPixmap(at, n < 10 ? resources::standardPicture(n, scale) : resources::emptyCellPicture(scale));
     });
     library(sheet, QStringLiteral("Big library, 32 x 32 (plain on white, on yellow)"),
-            resources::bigLibrary());
+            resources::bigLibrary(), scale);
     library(sheet, QStringLiteral("Small library, 16 x 16 (plain on white, on yellow)"),
-            resources::smallLibrary());
+            resources::smallLibrary(), scale);
     sheet.heading(QStringLiteral("Menu icons"));
-    sheet.grid(15, 24, 20, [](QPainter &p, int n, QPoint at) {
+    sheet.grid(15, 24, 20, [scale](QPainter &p, int n, QPoint at) {
         p.fillRect(QRect(at, QSize(24, 20)), QColor(236, 233, 216));
-        p.drawPixmap(at + QPoint(4, 2), resources::menuIcon(n));
+        p.drawPixmap(at + QPoint(4, 2), resources::menuIcon(n, scale));
     });
     sheet.heading(QStringLiteral("Window, About and game-over pictures"));
     sheet.picture(resources::windowIcon(), QStringLiteral("window icon"));
-    sheet.picture(resources::aboutInfoGlyph(), QStringLiteral("info"));
-    sheet.picture(resources::aboutCloseGlyph(), QStringLiteral("close"));
-    sheet.picture(resources::aboutBackgroundTile(), QStringLiteral("BACKGND"));
+    sheet.picture(resources::aboutInfoGlyph(scale), QStringLiteral("info"));
+    sheet.picture(resources::aboutCloseGlyph(scale), QStringLiteral("close"));
+    sheet.picture(resources::aboutBackgroundTile(scale), QStringLiteral("BACKGND"));
     sheet.picture(QPixmap::fromImage(resources::gameOverBackground()), QStringLiteral("game over"));
-    sheet.picture(resources::aboutHeader(), QStringLiteral("About header"));
-    sheet.picture(resources::aboutToolBand(), QStringLiteral("tool band"));
+    sheet.picture(resources::aboutHeader(scale), QStringLiteral("About header"));
+    sheet.picture(resources::aboutToolBand(scale), QStringLiteral("tool band"));
     sheet.endPictures();
 
     if (!sheet.save(output)) {

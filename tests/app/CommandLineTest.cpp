@@ -1,0 +1,56 @@
+// The command line: --help and --version answer without a window, anything unknown is a usage
+// error. Run where no display can be reached, so an attempt to open a window would fail.
+#include "GameProcess.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct Answer {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Answer run(const QStringList &arguments)
+{
+    GameProcess game;
+    game.environment().remove(QStringLiteral("DISPLAY"));
+    game.environment().remove(QStringLiteral("WAYLAND_DISPLAY"));
+    game.environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    game.start(arguments);
+    if (!game.waitForNormalExit()) return {};
+    return {game.process.exitCode(), QString::fromLocal8Bit(game.process.readAllStandardOutput()),
+            QString::fromLocal8Bit(game.process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(CommandLine, HelpAndVersionPrintAndEndWithoutAWindow)
+{
+    for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"-h"},
+                                          QStringList{"-platform", "offscreen", "--help"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Answer answer = run(arguments);
+        EXPECT_EQ(answer.status, 0);
+        EXPECT_TRUE(answer.out.startsWith("Usage: quorbix [options]\n")) << answer.out.toStdString();
+        EXPECT_TRUE(answer.out.contains("--version")) << answer.out.toStdString();
+        EXPECT_EQ(answer.err, "");
+    }
+    const Answer version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(QRegularExpression("^Quorbix \\d+\\.\\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch())
+        << version.out.toStdString();
+}
+
+TEST(CommandLine, AnUnknownOptionOrArgumentPrintsTheUsageOnStandardErrorWithStatus2)
+{
+    for (const QStringList &arguments : {QStringList{"--bogus"}, QStringList{"--help-all"},
+                                          QStringList{"--version", "game.ini"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Answer answer = run(arguments);
+        EXPECT_EQ(answer.status, 2);
+        EXPECT_EQ(answer.out, "");
+        EXPECT_TRUE(answer.err.contains("Usage: quorbix [options]")) << answer.err.toStdString();
+    }
+}
