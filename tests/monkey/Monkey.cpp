@@ -100,6 +100,15 @@ void Monkey::tick()
         closeWindow(window);
         return;
     }
+    if (QApplication::activeWindow() == top) {
+        activated_ = nullptr;
+    } else if (top != activated_ && top->windowType() != Qt::Popup) {
+        // As a window manager does when the window above closes: the window on top gets the
+        // keyboard, so its shortcuts work. Asked once; the next tick sends input either way.
+        activated_ = top;
+        top->activateWindow();
+        return;
+    }
     if (sent_ < events_) {
         sendRandomEvent(top);
     } else if (top != host_.mainWindow()) {
