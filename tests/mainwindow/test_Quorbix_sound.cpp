@@ -144,6 +144,9 @@ private:
     {
         pending_ += raw;
         const std::size_t count = static_cast<std::size_t>(pending_.size()) / 2;
+        // Nothing whole yet: the samples may still be empty, and memcpy takes no null pointer
+        // even for no bytes.
+        if (count == 0) return;
         const std::size_t old = samples_.size();
         samples_.resize(old + count);
         std::memcpy(samples_.data() + old, pending_.constData(), count * 2);
