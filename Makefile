@@ -47,9 +47,11 @@ bench: build
 package: build
 	@cd $(BUILD) && cpack
 
-# FUZZ_RUNS=n runs the fuzzer for n inputs instead of 30 s.
+# FUZZ_RUNS=n runs the fuzzer for n inputs instead of 30 s; FUZZ_JOBS=n shares them among
+# n processes.
+FUZZ_JOBS ?= 1
 fuzz: configure
-	@scripts/fuzz.sh $(BUILD) $(FUZZ_RUNS)
+	@scripts/fuzz.sh $(BUILD) "$(FUZZ_RUNS)" $(FUZZ_JOBS)
 
 configure-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
