@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the profile file reader with libFuzzer for a short, bounded time.
 # Usage: scripts/fuzz.sh <build folder> [runs] [jobs]   (the fuzzer is built in <build folder>/fuzz)
-# Without a number of runs it runs for 30 s; with one, for that many inputs (after a first pass
-# over the corpus), shared out among [jobs] processes (1 unless given) that grow one corpus.
+# Without a number of runs it runs for 30 s; with one, for that many inputs (or one pass over the
+# corpus where that is more), shared out among [jobs] processes (1 unless given) on one corpus.
 # Needs clang with its libFuzzer runtime; without them it says so and ends successfully.
 set -euo pipefail
 
