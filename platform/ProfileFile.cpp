@@ -246,9 +246,9 @@ ProfileFile::IntegerEntries ProfileFile::readIntegerSection(const QString &secti
 
 bool ProfileFile::holdsSection(const QString &section, const KeyValues &keyValues) const
 {
-    const std::optional<ProfileText> text = loadForReading(path_);
-    if (!text) return false;
-    const auto entries = text->entries(sectionName(section));
+    // A file that is not there, or not readable, holds no keys.
+    const ProfileText text = loadForReading(path_).value_or(ProfileText());
+    const auto entries = text.entries(sectionName(section));
     return std::equal(entries.begin(), entries.end(), keyValues.begin(), keyValues.end(),
                       [](const auto &entry, const auto &wanted) {
                           return entry.first == keyName(wanted.first) && entry.second &&
