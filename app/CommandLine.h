@@ -7,8 +7,9 @@
 namespace quorbix {
 
 // Reads argv. Returns the exit status when the program is to end at once (0 after --help or
-// --version, printed on standard output; 2 after a usage error, printed on standard error), or
-// nothing when the game is to start.
+// --version, printed on standard output, 1 when that output cannot be written; 2 after a usage
+// error, printed on standard error, such as a -platform Qt has no plugin for), or nothing when
+// the game is to start.
 std::optional<int> handleCommandLine(int argc, char **argv);
 
 }  // namespace quorbix

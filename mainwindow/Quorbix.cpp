@@ -230,6 +230,9 @@ void TForm1::FormClose()
 void TForm1::EndSession()
 {
     sessionEnding_ = true;
+    // A name prompt for a high score stores the name in its field, not nothing.
+    for (THighScoreForm *scores : findChildren<THighScoreForm *>())
+        scores->EndSession();
     close();
     // A modal window (the game-over window, a name prompt) holds a loop of its own; ending them
     // all lets the windows close in order, so the settings and scores are still written.
@@ -414,6 +417,11 @@ void TForm1::gameOver(const engine::EndGameTexts &texts)
     result->label6()->setText(QString::fromLatin1(texts.totalLine.data()));
     result->exec();
     result->deleteLater();
+    // A session that ended in the game-over window leaves no loop to ask for a name in.
+    if (sessionEnding_) {
+        StoreHighScoreAtSessionEnd(this, game_.gameMode(), texts.points, texts.bonusPoints);
+        return;
+    }
     ShowHighScores(this, true, game_.gameMode(), texts.points, texts.bonusPoints, soundsOn_);
 }
 

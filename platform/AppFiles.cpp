@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <climits>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,31 +61,81 @@ bool sameFile(const QString &a, const QString &b)
 // The name of the per-user folders and of the files in them.
 constexpr char kProgramName[] = "quorbix";
 
-// True when the player may write the executable's folder, so the files stay beside it. Where
-// the executable's path cannot be had, the files are the player's own, in the per-user folders.
+// The installed help file, found from the executable's folder as installed (<prefix>/games and
+// <prefix>/share/quorbix), so a moved or unpacked install finds its own.
+QString installedHelpFile(const QString &exe)
+{
+    // QUORBIX_DATA_FROM_EXE: the installed data folder relative to the executable's folder.
+    return QDir::cleanPath(QFileInfo(exe).absolutePath() +
+                           QStringLiteral("/" QUORBIX_DATA_FROM_EXE "/") +
+                           QLatin1String(kProgramName) + QStringLiteral(".hlp"));
+}
+
+// True for a build or a portable copy, whose files stay beside the executable: a folder the
+// player owns and may write, without the installed layout around it (the help file in the
+// installed data folder and none beside the executable). Installed, even where the player may
+// write there (root may write /usr/games), the files are the player's, in the per-user
+// folders; so are the files of an executable whose path cannot be had.
 bool filesBesideExecutable()
 {
     const QString exe = executablePath();
     if (exe.isEmpty()) return false;
-    const QString folder = QFileInfo(exe).absolutePath();
-    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+    const QByteArray folder = QFile::encodeName(QFileInfo(exe).absolutePath());
+    struct stat st {};
+    if (::access(folder.constData(), W_OK) != 0 || ::stat(folder.constData(), &st) != 0 ||
+        st.st_uid != ::geteuid()) {
+        return false;
+    }
+    return QFileInfo::exists(changeFileExt(exe, QStringLiteral(".hlp"))) ||
+           !QFileInfo::exists(installedHelpFile(exe));
 }
 
-// A base folder of the XDG rules: the variable when it holds an absolute path (a relative one
-// is invalid and ignored), else its default below the home folder.
+// The player's home folder: $HOME when it names an absolute path, else the one the password
+// database gives the player. Empty when neither can be had as a path.
+QString homeFolder()
+{
+    const QString home = filePathFromNative(qgetenv("HOME"));
+    if (!home.isEmpty()) return home;
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    QByteArray buffer(size > 0 ? size : 16384, Qt::Uninitialized);
+    struct passwd entry {};
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), size_t(buffer.size()), &found) != 0 ||
+        !found || !found->pw_dir) {
+        return {};
+    }
+    return filePathFromNative(QByteArray(found->pw_dir));
+}
+
+// A base folder of the XDG rules: the variable when it holds an absolute path that Qt can name
+// exactly (a relative one is invalid, bytes that are not UTF-8 would name another folder: both
+// are ignored), else its default below the home folder. Empty without a home folder.
 QString xdgBaseFolder(const char *variable, const char *defaultBelowHome)
 {
-    const QString set = qEnvironmentVariable(variable);
-    if (set.startsWith(u'/')) return set;
-    return QDir::homePath() + u'/' + QLatin1String(defaultBelowHome);
+    const QString set = filePathFromNative(qgetenv(variable));
+    if (!set.isEmpty()) return QDir::cleanPath(set);
+    const QString home = homeFolder();
+    return home.isEmpty() ? QString() : QDir::cleanPath(home + u'/' + QLatin1String(defaultBelowHome));
 }
+
+QString perUserFolder(const char *xdgVariable, const char *defaultBelowHome)
+{
+    const QString base = xdgBaseFolder(xdgVariable, defaultBelowHome);
+    return base.isEmpty() ? QString() : base + u'/' + QLatin1String(kProgramName);
+}
+
+constexpr char kConfigVariable[] = "XDG_CONFIG_HOME";
+constexpr char kConfigDefault[] = ".config";
+constexpr char kDataVariable[] = "XDG_DATA_HOME";
+constexpr char kDataDefault[] = ".local/share";
 
 QString playerFilePath(const QString &ext, const char *xdgVariable, const char *defaultBelowHome)
 {
     if (filesBesideExecutable()) return changeFileExt(executablePath(), ext);
-    // The folder is made, private to the player, by the first write (see ProfileFile).
-    return xdgBaseFolder(xdgVariable, defaultBelowHome) + u'/' + QLatin1String(kProgramName) +
-           u'/' + QLatin1String(kProgramName) + ext;
+    // The folder is made, private to the player, by the first write (see ProfileFile). Without
+    // a home folder the name is empty, and so names no file.
+    const QString folder = perUserFolder(xdgVariable, defaultBelowHome);
+    return folder.isEmpty() ? QString() : folder + u'/' + QLatin1String(kProgramName) + ext;
 }
 
 }  // namespace
@@ -132,22 +183,30 @@ QString fileNameWithoutExt(const QString &path)
 
 QString settingsFilePath()
 {
-    return playerFilePath(QStringLiteral(".ini"), "XDG_CONFIG_HOME", ".config");
+    return playerFilePath(QStringLiteral(".ini"), kConfigVariable, kConfigDefault);
 }
 
 QString highScoreFilePath()
 {
-    return playerFilePath(QStringLiteral(".hsl"), "XDG_DATA_HOME", ".local/share");
+    return playerFilePath(QStringLiteral(".hsl"), kDataVariable, kDataDefault);
+}
+
+bool isPerUserFolder(const QString &folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    return !clean.isEmpty() && (clean == perUserFolder(kConfigVariable, kConfigDefault) ||
+                                clean == perUserFolder(kDataVariable, kDataDefault));
 }
 
 QString helpFilePath()
 {
-    const QString beside = changeFileExt(executablePath(), QStringLiteral(".hlp"));
+    // Without the executable's path there is no folder to look in; the current folder is not
+    // the game's.
+    const QString exe = executablePath();
+    if (!QDir::isAbsolutePath(exe)) return {};
+    const QString beside = changeFileExt(exe, QStringLiteral(".hlp"));
     if (QFileInfo::exists(beside)) return beside;
-    // QUORBIX_DATA_FROM_EXE: the installed data folder relative to the executable's folder.
-    const QString installed = QDir::cleanPath(QFileInfo(executablePath()).absolutePath() +
-                                              QStringLiteral("/" QUORBIX_DATA_FROM_EXE "/") +
-                                              QLatin1String(kProgramName) + QStringLiteral(".hlp"));
+    const QString installed = installedHelpFile(exe);
     return QFileInfo::exists(installed) ? installed : beside;
 }
 

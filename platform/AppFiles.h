@@ -25,18 +25,24 @@ QString removeFileExt(const QString &path);
 QString fileNameOf(const QString &path);              // "name.ext"
 QString fileNameWithoutExt(const QString &path);      // "name"
 
-// While the player may write the executable's folder (a build, a portable copy), the settings
-// and high scores lie beside the executable, as executablePath() with ".ini" and ".hsl".
-// Installed, that folder is not theirs: the files then go to the per-user folders,
+// For a build or a portable copy (a folder the player owns and may write, without the help file
+// in the installed data folder while none lies beside the executable), the settings and high
+// scores lie beside the executable, as executablePath() with ".ini" and ".hsl". Installed, that
+// folder is not theirs, even for root: the files then go to the per-user folders,
 // $XDG_CONFIG_HOME/quorbix/quorbix.ini (default ~/.config) and
 // $XDG_DATA_HOME/quorbix/quorbix.hsl (default ~/.local/share), whose missing folders the
 // first write makes private to the player (0700). So do the files of an executable whose path
-// cannot be had.
+// cannot be had. The variables count only as absolute paths Qt can name exactly; the home
+// folder is $HOME when absolute, else the password database's. Empty without any home.
 QString settingsFilePath();
 QString highScoreFilePath();
+// Whether the folder is one of the per-user folders above ($XDG_CONFIG_HOME/quorbix or
+// $XDG_DATA_HOME/quorbix), whatever the files' place is now.
+bool isPerUserFolder(const QString &folder);
 // executablePath() with ".hlp" when that file exists; else the installed help file in the
 // data folder, found from the executable's folder so a moved or unpacked install finds it too.
-// Where neither exists, the name beside the executable.
+// Where neither exists, the name beside the executable; empty when the executable's path
+// cannot be had.
 QString helpFilePath();
 
 // Moves an older settings file (the executable's path without extension) to the settings

@@ -145,7 +145,14 @@ void syncFolder(const QByteArray &target)
 QString replacedFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    // Only a link the player made is followed, as the kernel's protected_symlinks does in
+    // shared folders: someone else's link in a folder they may write would otherwise lead the
+    // write into any file of the player's.
+    struct stat link {};
+    if (::lstat(QFile::encodeName(path).constData(), &link) != 0 || link.st_uid != ::geteuid())
+        return {};
+    return info.canonicalFilePath();
 }
 
 QString lockFileFor(const QString &target)

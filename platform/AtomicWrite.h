@@ -9,7 +9,7 @@ namespace platform {
 
 // The file a replace of `path` writes: the path itself, made absolute, or the file a symbolic
 // link there names (a player may keep the file elsewhere and link it). Empty for a link to
-// nowhere.
+// nowhere and for a link the player does not own (someone else's link is never followed).
 QString replacedFile(const QString &path);
 
 // The lock file that guards the updates of a file (a replacedFile() result): beside it, under a

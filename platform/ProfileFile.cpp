@@ -1,16 +1,18 @@
 #include "ProfileFile.h"
 
+#include "AppFiles.h"
 #include "AtomicWrite.h"
+#include "FileLock.h"
 #include "ProfileText.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -91,37 +93,6 @@ ProfileText loadForWriting(const QString &path)
     throw ProfileWriteError(path);
 }
 
-// QLockFile finds a lock stale by the process named in it; a writer killed between creating the
-// lock file and writing its name into it leaves a file that names no one, which QLockFile would
-// only take as stale after half a minute. Writing the name takes microseconds, so such a file
-// this old is abandoned; it is removed under the same guard QLockFile uses for its own.
-constexpr qint64 kAbandonedLockMs = 2000;
-
-void removeLockThatNamesNoOne(const QString &lockFile)
-{
-    const auto abandoned = [&] {
-        const QFileInfo info(lockFile);
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        return info.exists() && !QLockFile(lockFile).getLockInfo(&pid, &host, &app) &&
-               info.lastModified().msecsTo(QDateTime::currentDateTime()) > kAbandonedLockMs;
-    };
-    if (!abandoned()) return;
-    QLockFile guard(lockFile + QStringLiteral(".rmlock"));
-    if (guard.tryLock(0) && abandoned()) QFile::remove(lockFile);
-}
-
-bool takeLock(QLockFile &lock, const QString &lockFile)
-{
-    QDeadlineTimer deadline(kLockWaitMs);
-    for (;;) {
-        if (lock.tryLock(100)) return true;
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
-        removeLockThatNamesNoOne(lockFile);
-    }
-}
-
 // Creates the folder and any missing parent with mode 0700, as the per-user folders of the
 // player's files should be. A failure shows as the write's own error.
 void makePrivateFolder(const QString &folder)
@@ -138,20 +109,58 @@ void makePrivateFolder(const QString &folder)
     }
 }
 
+// Whether the file and the lock and temporaries beside it can be named on this system: a path
+// too long for it would fail only after its first folders were made, and leave them behind.
+bool fitsFileSystem(const QString &path)
+{
+    // The longest name of ours beside a file: ".quorbix-<12 hex>-<pid>-<n>.tmp".
+    constexpr qsizetype kSiblingNameBytes = 64;
+    const QByteArray bytes = QFile::encodeName(QDir::cleanPath(path));
+    const qsizetype folderBytes = bytes.lastIndexOf('/');
+    if (bytes.size() >= PATH_MAX || folderBytes + 1 + kSiblingNameBytes >= PATH_MAX) return false;
+    for (const QByteArray &name : bytes.split('/')) {
+        if (name.size() > NAME_MAX) return false;
+    }
+    return true;
+}
+
+// A per-user folder holds the player's own files: one that someone else may write would let
+// them put links or files of their own in place of the player's. The player's own folder is
+// made private (0700); a folder of someone else's, or a link to a folder made by someone else,
+// is not used.
+bool keepPrivate(const QString &folder)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0) return false;
+    if (S_ISLNK(st.st_mode) && (st.st_uid != ::geteuid() || ::stat(name.constData(), &st) != 0))
+        return false;
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) return false;
+    return (st.st_mode & (S_IWGRP | S_IWOTH)) == 0 || ::chmod(name.constData(), 0700) == 0;
+}
+
 // Every change of a file: under the file's lock, read it afresh, edit, and replace it when the
 // edit changed something. Another copy of the game that updates the same file waits for the
 // lock, so neither undoes the other's change; a lock not had in time loses nothing either, it
 // only fails this write. A path that is not absolute is never written.
 void update(const QString &path, const std::function<bool(ProfileText &)> &edit)
 {
-    const QString target = QDir::isAbsolutePath(path) ? replacedFile(path) : QString();
-    if (target.isEmpty()) throw ProfileWriteError(path);
+    if (!QDir::isAbsolutePath(path) || !fitsFileSystem(path)) throw ProfileWriteError(path);
     // The first write of a file in a folder that is not there yet makes that folder.
-    if (!QFileInfo::exists(QFileInfo(target).absolutePath()))
-        makePrivateFolder(QFileInfo(target).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder)) makePrivateFolder(folder);
+    if (isPerUserFolder(folder) && !keepPrivate(folder)) throw ProfileWriteError(folder);
+    const QString target = replacedFile(path);
+    if (target.isEmpty() || !fitsFileSystem(target)) throw ProfileWriteError(path);
     const QString lockFile = lockFileFor(target);
-    QLockFile lock(lockFile);
-    if (!takeLock(lock, lockFile)) throw ProfileWriteError(path);
+    FileLock lock(lockFile);
+    if (!lock.take(kLockWaitMs)) {
+        // What stands in the way is named: the lock when it is there (held, or not a file),
+        // else the file, whose folder could not be had.
+        struct stat st {};
+        throw ProfileWriteError(::lstat(QFile::encodeName(lockFile).constData(), &st) == 0 ? lockFile
+                                                                                          : path);
+    }
     ProfileText text = loadForWriting(path);
     if (!edit(text)) return;
     const QByteArray bytes = text.bytes();
@@ -185,7 +194,10 @@ ProfileFile::IntegerEntries integerEntries(const ProfileText &text, const QStrin
 }  // namespace
 
 ProfileWriteError::ProfileWriteError(const QString &path)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
+    : std::runtime_error(QCoreApplication::translate("platform::ProfileWriteError",
+                                                     "Unable to write to %1")
+                             .arg(path)
+                             .toStdString()),
       path_(path)
 {
 }
@@ -230,6 +242,18 @@ ProfileFile::IntegerEntries ProfileFile::readIntegerSection(const QString &secti
 {
     const std::optional<ProfileText> text = loadForReading(path_);
     return text ? integerEntries(*text, sectionName(section), def) : IntegerEntries();
+}
+
+bool ProfileFile::holdsSection(const QString &section, const KeyValues &keyValues) const
+{
+    // A file that is not there, or not readable, holds no keys.
+    const ProfileText text = loadForReading(path_).value_or(ProfileText());
+    const auto entries = text.entries(sectionName(section));
+    return std::equal(entries.begin(), entries.end(), keyValues.begin(), keyValues.end(),
+                      [](const auto &entry, const auto &wanted) {
+                          return entry.first == keyName(wanted.first) && entry.second &&
+                                 *entry.second == cleanProfileValue(wanted.second);
+                      });
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)

@@ -21,7 +21,7 @@
 //
 // Names and values that would break the format are cleaned, the same way on every read and
 // write, so what a caller writes it finds again under the same name:
-//   - every control character (line breaks, tab, NUL, ...) becomes a blank;
+//   - every control character (line breaks, tab, NUL, ..., U+0080 to U+009F) becomes a blank;
 //   - blanks at both ends are dropped;
 //   - in a key, every "=" becomes "_", and a leading "[" or ";" becomes "_".
 // So the player name "Ann=Bo" is stored under the key "Ann_Bo_0" and reads back as "Ann_Bo".
@@ -75,6 +75,10 @@ public:
     // number), in file order, from one read of the file: a list of many keys costs one parse,
     // not one per key.
     IntegerEntries readIntegerSection(const QString &section, int def) const;
+    // Whether the section holds exactly these keys with these values, in this order, as the
+    // reader gives them (a name kept in the old code page is the same name): then replacing it
+    // by them would change nothing a reader sees. Reads without the lock.
+    bool holdsSection(const QString &section, const KeyValues &keyValues) const;
 
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);

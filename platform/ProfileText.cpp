@@ -105,7 +105,8 @@ QString trimBlanks(const QString &s)
 QString blanksForControls(QString s)
 {
     for (QChar &c : s) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+        // C0, DEL and C1: none has a place in a line of text.
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F)) c = u' ';
     }
     return trimBlanks(s);
 }
@@ -362,8 +363,12 @@ void ProfileText::replaceSection(const QString &section,
     const Span &span = spans.front();
     qsizetype tail = span.end;
     while (tail - 1 > span.header && lines_[tail - 1].kind == Kind::Blank) --tail;
-    lines_.remove(span.header + 1, tail - span.header - 1);
+    // Comments in the section stay, ahead of its keys: a player's note outlives a new list.
     QList<Line> added;
+    for (qsizetype i = span.header + 1; i < tail; ++i) {
+        if (lines_[i].kind == Kind::Comment) added << lines_[i];
+    }
+    lines_.remove(span.header + 1, tail - span.header - 1);
     for (const auto &[key, value] : keyValues) {
         added << parseLine(key.toUtf8() + '=' + value.toUtf8(), LineEnd::None);
     }

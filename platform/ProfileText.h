@@ -33,8 +33,9 @@ std::optional<int> parseProfileInteger(QStringView text);
 QString unquoteProfileValue(const QString &value);
 
 // The rule that keeps a write from creating or damaging other lines: control characters
-// (line breaks, tabs, NUL, ...) become blanks, blanks at both ends are dropped and, in a key,
-// "=" and a leading "[" or ";" become "_". Values get the first two steps only.
+// (line breaks, tabs, NUL, ..., and U+0080 to U+009F) become blanks, blanks at both ends are
+// dropped and, in a key, "=" and a leading "[" or ";" become "_". Values get the first two
+// steps only.
 QString cleanProfileName(const QString &name, bool isKey);
 QString cleanProfileValue(const QString &value);
 
@@ -55,8 +56,9 @@ public:
     void setValue(const QString &section, const QString &key, const QString &value);
     // Removes every section of that name; false when there was none.
     bool eraseSection(const QString &section);
-    // The first section of that name keeps its place and gets exactly these keys; further
-    // sections of the name go. Without keys this is eraseSection.
+    // The first section of that name keeps its place and its comment lines and gets exactly
+    // these keys, after the comments; further sections of the name go. Without keys this is
+    // eraseSection.
     void replaceSection(const QString &section,
                         const std::vector<std::pair<QString, QString>> &keyValues);
 

@@ -14,6 +14,16 @@ namespace {
 
 constexpr std::array<int, 3> Watched = {SIGTERM, SIGHUP, SIGINT};
 
+// Whether the handler is set for the signal. A terminal's SIGHUP and SIGINT that the one who
+// started the game chose to ignore (nohup, a job started in the background by a shell) stay
+// ignored; the session manager's SIGTERM always closes the game properly.
+bool watches(int signal)
+{
+    if (signal == SIGTERM) return true;
+    struct sigaction inherited = {};
+    return ::sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler != SIG_IGN;
+}
+
 // The one thing a signal handler may touch: the write end of the self-pipe.
 volatile std::sig_atomic_t writeEnd = -1;
 
@@ -40,13 +50,18 @@ SessionEnd::SessionEnd(QObject *parent) : QObject(parent)
     sigemptyset(&action.sa_mask);
     // Interrupted system calls resume; the handler is used once, a second signal is the default.
     action.sa_flags = SA_RESTART | SA_RESETHAND;
-    for (const int signal : Watched) ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < Watched.size(); ++i) {
+        handled_[i] = watches(Watched[i]);
+        if (handled_[i]) ::sigaction(Watched[i], &action, nullptr);
+    }
 }
 
 SessionEnd::~SessionEnd()
 {
     if (pipe_[0] < 0) return;
-    for (const int signal : Watched) ::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < Watched.size(); ++i) {
+        if (handled_[i]) ::signal(Watched[i], SIG_DFL);
+    }
     writeEnd = -1;
     delete notifier_;
     ::close(pipe_[0]);

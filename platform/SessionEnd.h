@@ -14,9 +14,10 @@ class SessionEnd : public QObject {
     Q_OBJECT
 
 public:
-    // Starts watching. One watcher per process: the signal handlers are process-wide.
+    // Starts watching. One watcher per process: the signal handlers are process-wide. SIGHUP
+    // and SIGINT are watched only when they are not ignored already (`nohup quorbix`).
     explicit SessionEnd(QObject *parent = nullptr);
-    // Gives the signals their default actions back.
+    // Gives the watched signals their default actions back.
     ~SessionEnd() override;
 
     SessionEnd(const SessionEnd &) = delete;
@@ -32,6 +33,7 @@ private:
     void readPipe();
 
     int pipe_[2] = {-1, -1};
+    bool handled_[3] = {};   // per signal watched: SIGTERM, SIGHUP, SIGINT
     QSocketNotifier *notifier_ = nullptr;
 };
 

@@ -42,6 +42,25 @@ int widthForCaption(const QWidget &window)
     return QFontMetrics(title).horizontalAdvance(window.windowTitle()) + TitleBarButtonsWidth;
 }
 
+// Points and bonus are each within 32 bits, their sum need not be: the entry is clamped.
+int entryTotal(int points, int bonus)
+{
+    return static_cast<int>(std::clamp<qint64>(qint64(points) + bonus,
+                                               std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
+}
+
+// Whether a finished game with these points earns a place in the list of its mode.
+bool earnsPlace(int mode, int points)
+{
+    return !ScoreSectionName(mode).isEmpty() && LowestStoredScore(mode) < points;
+}
+
+void showWriteError(QWidget *parent, const platform::ProfileWriteError &error)
+{
+    QMessageBox::critical(parent, QGuiApplication::applicationDisplayName(), error.message());
+}
+
 }  // namespace
 
 THighScoreForm::THighScoreForm(QWidget *parent)
@@ -109,15 +128,13 @@ void THighScoreForm::askForName()
         // The prompt's layout sizes it around its contents: the edit line makes it wide.
         edit->setMinimumWidth(widthForCaption(prompt));
     }
-    if (prompt.exec() != QDialog::Accepted)
+    // A session that ends stops the prompt's loop: the name in the field counts as given.
+    if (prompt.exec() != QDialog::Accepted && !sessionEnding_)
         return;
     const QString name = StorableName(prompt.textValue());
     if (name.isEmpty())
         return;
-    // Points and bonus are each within 32 bits, their sum need not be: the entry is clamped.
-    lastTotal_ = static_cast<int>(std::clamp<qint64>(qint64(actualScore_) + bonus_,
-                                                     std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    lastTotal_ = entryTotal(actualScore_, bonus_);
     scores_.Insert(name, lastTotal_);
     added_ = NewEntry{name, actualScore_, lastTotal_};
 }
@@ -157,6 +174,11 @@ void THighScoreForm::reject()
     QDialog::reject();
 }
 
+void THighScoreForm::EndSession()
+{
+    sessionEnding_ = true;
+}
+
 void THighScoreForm::FormClose()
 {
     if (closing_)
@@ -183,16 +205,14 @@ void THighScoreForm::FormDestroy()
     try {
         SaveScores();
     } catch (const platform::ProfileWriteError &error) {
-        QMessageBox::critical(parentWidget(), QGuiApplication::applicationDisplayName(),
-                              error.message());
+        showWriteError(parentWidget(), error);
     }
 }
 
 void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
                     bool soundsOn)
 {
-    const int lowest = LowestStoredScore(mode);
-    if (AddEntry && (ScoreSectionName(mode).isEmpty() || !(lowest < points)))
+    if (AddEntry && !earnsPlace(mode, points))
         return;
     if (AddEntry && soundsOn)
         platform::PlaySound(QStringLiteral("APPLAUSE"));
@@ -204,4 +224,20 @@ void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bo
         form.setActualScore(points);
     }
     form.exec();
+}
+
+void StoreHighScoreAtSessionEnd(QWidget *parent, int mode, int points, int bonus)
+{
+    if (!earnsPlace(mode, points))
+        return;
+    const QString name = StorableName(platform::loginName());
+    if (name.isEmpty())
+        return;
+    ScoreList scores;
+    platform::ProfileFile file(platform::highScoreFilePath());
+    try {
+        scores.SaveScores(file, ScoreSectionName(mode), NewEntry{name, points, entryTotal(points, bonus)});
+    } catch (const platform::ProfileWriteError &error) {
+        showWriteError(parent, error);
+    }
 }

@@ -49,6 +49,9 @@ public:
 
 public slots:
     void reject() override;
+    // The desktop session ends: a name prompt that is open, and whose loop the session's end
+    // stops, still stores the entry, under the name in its field at that moment.
+    void EndSession();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -73,6 +76,7 @@ private:
     int lastTotal_ = 0;
     std::optional<NewEntry> added_;   // the entry this opening added, applied again when saving
     bool activated_ = false;
+    bool sessionEnding_ = false;
     bool loaded_ = false;
     QPropertyAnimation *closing_ = nullptr;
     bool closed_ = false;
@@ -84,3 +88,8 @@ private:
 // "APPLAUSE" when sounds are on; otherwise nothing is shown and the file is only read.
 void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
                     bool soundsOn);
+
+// What the game-over window leads to when the desktop session ends before the high score window
+// can ask for a name: a game that earns a place is stored, without a window, under the name the
+// prompt would have offered (the player's login name). A write failure is shown as usual.
+void StoreHighScoreAtSessionEnd(QWidget *parent, int mode, int points, int bonus);

@@ -56,6 +56,16 @@ void ScoreList::LoadScores(const platform::ProfileFile &file, const QString &sec
 void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section,
                            const std::optional<NewEntry> &added)
 {
+    // A list only looked at is written only when the file does not hold it in its own order
+    // already: a view neither waits for another game's lock nor rewrites names kept as typed.
+    if (!added) {
+        ScoreList stored;
+        stored.LoadScores(file, section);
+        if (file.holdsSection(section, stored.keyValues())) {
+            entries_ = std::move(stored.entries_);
+            return;
+        }
+    }
     ScoreList written;
     file.updateIntegerSection(section, 0, [&](const platform::ProfileFile::IntegerEntries &stored) {
         written = ScoreList();
@@ -64,14 +74,19 @@ void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section,
         // longer earns a place, and putting it in would push out a better entry.
         if (added && written.Qualifies(added->points))
             written.Insert(added->name, added->total);
-        platform::ProfileFile::KeyValues keyValues;
-        keyValues.reserve(written.entries_.size());
-        for (std::size_t i = 0; i < written.entries_.size(); ++i)
-            keyValues.emplace_back(written.entries_[i].name + QLatin1Char('_') + QString::number(i),
-                                   QString::number(written.entries_[i].score));
-        return keyValues;
+        return written.keyValues();
     });
     entries_ = std::move(written.entries_);
+}
+
+platform::ProfileFile::KeyValues ScoreList::keyValues() const
+{
+    platform::ProfileFile::KeyValues keyValues;
+    keyValues.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        keyValues.emplace_back(entries_[i].name + QLatin1Char('_') + QString::number(i),
+                               QString::number(entries_[i].score));
+    return keyValues;
 }
 
 int ScoreList::LowestScore() const
@@ -107,7 +122,7 @@ void ScoreList::append(const std::vector<std::pair<QString, int>> &stored)
 
 void ScoreList::sort()
 {
-    // Equal scores have no order among themselves; an unstable sort is all the list needs.
-    std::sort(entries_.begin(), entries_.end(),
+    // Equal scores keep their order, so a list read back from the file stays as it is.
+    std::stable_sort(entries_.begin(), entries_.end(),
               [](const Tscore &a, const Tscore &b) { return a.score > b.score; });
 }

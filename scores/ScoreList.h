@@ -9,9 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace platform {
-class ProfileFile;
-}
+#include "ProfileFile.h"
 
 // One entry of a list: the player's name and the game's total (points plus bonus).
 struct Tscore {
@@ -52,7 +50,8 @@ public:
     // Replaces the section by the list as stored now, read afresh under the file's lock, plus
     // `added` by the insertion rule when it still earns a place there: best first, positions 0,
     // 1, 2, ... So whatever another copy of the game stored since this list was loaded stays.
-    // The list becomes what was written. Throws platform::ProfileWriteError; the file and the
+    // The list becomes what was written. Without `added`, a file that holds the list as
+    // written already (in this order, positions 0, 1, 2, ...) is not written at all. Throws platform::ProfileWriteError; the file and the
     // list are then as they were before.
     void SaveScores(platform::ProfileFile &file, const QString &section,
                     const std::optional<NewEntry> &added);
@@ -68,6 +67,8 @@ public:
 
 private:
     void append(const std::vector<std::pair<QString, int>> &stored);
+    // The keys and values of the list as the file holds it.
+    platform::ProfileFile::KeyValues keyValues() const;
     void sort();
 
     std::vector<Tscore> entries_;

@@ -12,9 +12,10 @@ struct Answer {
     QString err;
 };
 
-Answer run(const QStringList &arguments)
+Answer run(const QStringList &arguments, const QString &standardOutput = QString())
 {
     GameProcess game;
+    if (!standardOutput.isEmpty()) game.process.setStandardOutputFile(standardOutput);
     game.environment().remove(QStringLiteral("DISPLAY"));
     game.environment().remove(QStringLiteral("WAYLAND_DISPLAY"));
     game.environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -37,10 +38,39 @@ TEST(CommandLine, HelpAndVersionPrintAndEndWithoutAWindow)
         EXPECT_TRUE(answer.out.contains("--version")) << answer.out.toStdString();
         EXPECT_EQ(answer.err, "");
     }
+    // The package's version, three numbers (the About window shows the fourth as well).
     const Answer version = run({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(QRegularExpression("^Quorbix \\d+\\.\\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch())
+    EXPECT_TRUE(QRegularExpression("^Quorbix \\d+\\.\\d+\\.\\d+\n$").match(version.out).hasMatch())
         << version.out.toStdString();
+}
+
+// An answer that cannot be written is a failure, not a success.
+TEST(CommandLine, AnAnswerThatCannotBeWrittenEndsWithStatus1)
+{
+    for (const char *option : {"--version", "--help"}) {
+        SCOPED_TRACE(option);
+        const Answer answer = run({option}, "/dev/full");
+        EXPECT_EQ(answer.status, 1);
+        EXPECT_TRUE(answer.err.contains("cannot write")) << answer.err.toStdString();
+    }
+}
+
+// Qt's own documented options are accepted as any Qt program accepts them; a platform Qt has
+// no plugin for is a usage error with a message, not an abort.
+TEST(CommandLine, QtsOwnOptionsAreAcceptedAndAnUnknownPlatformIsAUsageError)
+{
+    for (const QStringList &arguments :
+         {QStringList{"-testability", "--help"}, QStringList{"-icon", "quorbix.png", "--help"},
+          QStringList{"-style=fusion", "-reverse", "--help"}, QStringList{"--platform", "offscreen", "--help"}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(run(arguments).status, 0);
+    }
+    const Answer unknown = run({"-platform", "nonsense"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_TRUE(unknown.err.contains("'nonsense'")) << unknown.err.toStdString();
+    EXPECT_TRUE(unknown.err.contains("offscreen")) << unknown.err.toStdString();
 }
 
 TEST(CommandLine, AnUnknownOptionOrArgumentPrintsTheUsageOnStandardErrorWithStatus2)

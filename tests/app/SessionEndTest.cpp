@@ -31,3 +31,32 @@ TEST(SessionEnd, EachEndingSignalClosesTheGameWithItsSettingsWritten)
         expectClosedWithSettingsWritten(signal);
     }
 }
+
+// `nohup quorbix`: a terminal's SIGHUP (and SIGINT) that the game was started to ignore stays
+// ignored, as the kernel's record of the process's signals shows; SIGTERM still closes it.
+TEST(SessionEnd, ASignalIgnoredAtTheStartStaysIgnored)
+{
+    GameProcess game;
+    game.process.setChildProcessModifier([] {
+        ::signal(SIGHUP, SIG_IGN);
+        ::signal(SIGINT, SIG_IGN);
+    });
+    game.start();
+    ASSERT_TRUE(game.waitUntilCatching(SIGTERM)) << game.process.readAllStandardError().toStdString();
+    QFile status(QStringLiteral("/proc/%1/status").arg(game.process.processId()));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    qulonglong caught = 0;
+    qulonglong ignored = 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) caught = line.mid(7).trimmed().toULongLong(nullptr, 16);
+        if (line.startsWith("SigIgn:")) ignored = line.mid(7).trimmed().toULongLong(nullptr, 16);
+    }
+    for (const int signal : {SIGHUP, SIGINT}) {
+        const qulonglong bit = 1ull << (signal - 1);
+        EXPECT_EQ(caught & bit, 0u) << signal;
+        EXPECT_EQ(ignored & bit, bit) << signal;
+    }
+    game.send(SIGTERM);
+    ASSERT_TRUE(game.waitForNormalExit());
+    EXPECT_TRUE(QFile::exists(game.filePath("quorbix.ini")));
+}

@@ -2,11 +2,15 @@
 // and the end of a game.
 #include "MainFormFixture.h"
 
+#include "HighScoreListU.h"
+#include "ProfileFile.h"
 #include "Results.h"
+#include "SystemInfo.h"
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using engine::CellState;
 
@@ -318,6 +322,31 @@ TEST_F(MainFormTest, TheEndOfAGameShowsTheResultThenTheHighScores)
     item("Undo2")->trigger();
     EXPECT_EQ(form->game().SymbolsLeft(), 3);
     EXPECT_TRUE(form->game().AnyMoveLeft());
+}
+
+// The desktop session ends while the game-over window is open: every loop ends, so no name can
+// be asked for, yet the game that earned a place is stored, under the name the prompt offers.
+TEST_F(MainFormTest, ASessionEndInTheGameOverWindowStillStoresTheHighScore)
+{
+    open();
+    ModalWatcher watcher;
+    watcher.inspect = [&](QWidget *w) {
+        if (qobject_cast<TResultForm *>(w)) form->EndSession();
+    };
+    std::vector<std::string> rows(12, "...........");
+    rows[11] = "00.......1.";
+    setField(form->game(), rows);
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+    // The session's end stopped the application's loops; a run of its own loop lets the tests
+    // that follow run theirs again.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+
+    EXPECT_EQ(watcher.classNames(), QStringList("TResultForm"));
+    const platform::ProfileFile hsl(platform::highScoreFilePath());
+    EXPECT_EQ(hsl.readKeys("high score"), QStringList(StorableName(platform::loginName()) + "_0"));
+    EXPECT_EQ(hsl.readIntegerSection("high score", 0).front().second, 1002);
 }
 
 TEST_F(MainFormTest, AHugeTotalEntersTheHighScoreListClampedNotWrappedAround)

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -118,6 +121,146 @@ TEST(AppFilesPaths, TheHelpFileBesideTheExecutableComesFirstThenTheInstalledOne)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         EXPECT_EQ(platform::helpFilePath(), path);
     }
+}
+
+// The per-user folders of a player whose game is installed: the executable's folder is not
+// theirs, the XDG variables point into a temporary home.
+class PerUserFolders : public ::testing::Test {
+protected:
+    PerUserFolders()
+    {
+        qputenv("HOME", home_.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", home_.filePath("data").toUtf8());
+        platform::overrideExecutablePath(home_.filePath("missing/games/quorbix"));
+    }
+    ~PerUserFolders() override
+    {
+        platform::overrideExecutablePath(QString());
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
+        if (home0_.isNull()) qunsetenv("HOME");
+        else qputenv("HOME", home0_);
+    }
+    QString filePath(const QString &name) const { return home_.filePath(name); }
+    static QString message(const std::function<void()> &write)
+    {
+        try {
+            write();
+        } catch (const platform::ProfileWriteError &e) {
+            return e.message();
+        }
+        return "written";
+    }
+
+    const QByteArray home0_ = qgetenv("HOME");
+    QTemporaryDir home_;
+};
+
+// Another user who may write the player's folder could put a link to any of the player's files
+// in place of the settings: a folder others may write is made private, someone else's folder or
+// link is not used, and a link the player made is followed as before.
+TEST_F(PerUserFolders, OnlyThePlayersOwnPrivateFolderAndLinksAreUsed)
+{
+    const QString folder = filePath("config/quorbix");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    platform::ProfileFile ini(platform::settingsFilePath());
+    ini.writeInteger("Modus", "Shifter", 1);
+    EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                  QFile::WriteUser | QFile::ExeUser);
+
+    // The player's own link leads to the file it names.
+    const QString kept = filePath("kept.ini");
+    ASSERT_TRUE(QFile::rename(ini.path(), kept));
+    ASSERT_TRUE(QFile::link(kept, ini.path()));
+    ini.writeInteger("Modus", "Shifter", 2);
+    EXPECT_EQ(platform::ProfileFile(kept).readInteger("Modus", "Shifter", 0), 2);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "files of another user can only be made by root";
+    const uid_t other = 65534;   // nobody
+    ASSERT_EQ(::lchown(QFile::encodeName(ini.path()).constData(), other, other), 0);
+    EXPECT_EQ(message([&] { ini.writeInteger("Modus", "Shifter", 3); }),
+              "Unable to write to " + ini.path());
+    EXPECT_EQ(platform::ProfileFile(kept).readInteger("Modus", "Shifter", 0), 2);
+
+    ASSERT_TRUE(QFile::remove(ini.path()));
+    ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), other, other), 0);
+    EXPECT_EQ(message([&] { ini.writeInteger("Modus", "Shifter", 4); }),
+              "Unable to write to " + folder);
+    EXPECT_FALSE(QFileInfo::exists(ini.path()));
+}
+
+// Paths are bytes: a variable that Qt cannot name exactly is not used, and a home folder that
+// $HOME does not give comes from the password database, never "/" or the current folder.
+TEST_F(PerUserFolders, TheFoldersComeFromBytesThatNameThemExactly)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(filePath("config")) + "\xFF");
+    EXPECT_EQ(platform::settingsFilePath(), filePath(".config/quorbix/quorbix.ini"));
+    EXPECT_EQ(platform::highScoreFilePath(), filePath("data/quorbix/quorbix.hsl"));
+
+    struct passwd *entry = ::getpwuid(::geteuid());
+    ASSERT_NE(entry, nullptr);
+    const QString passwdHome = QDir::cleanPath(QFile::decodeName(entry->pw_dir));
+    for (const char *home : {static_cast<const char *>(nullptr), "relative/home", ""}) {
+        SCOPED_TRACE(home ? home : "unset");
+        if (home) qputenv("HOME", home);
+        else qunsetenv("HOME");
+        EXPECT_EQ(platform::settingsFilePath(), passwdHome + "/.config/quorbix/quorbix.ini");
+    }
+}
+
+// Too long for the file system: refused before any folder is made, rather than after making
+// every folder that still fitted.
+TEST_F(PerUserFolders, APathTooLongForTheFileSystemMakesNoFolder)
+{
+    QString deep = filePath("config");
+    while (deep.size() < 4200) deep += "/" + QString(200, u'd');
+    qputenv("XDG_CONFIG_HOME", deep.toUtf8());
+    EXPECT_THROW(platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
+                 platform::ProfileWriteError);
+    qputenv("XDG_CONFIG_HOME", filePath("config/" + QString(256, u'n')).toUtf8());
+    EXPECT_THROW(platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
+                 platform::ProfileWriteError);
+    EXPECT_FALSE(QFileInfo::exists(filePath("config")));
+}
+
+// Installed (the help file in <prefix>/share/quorbix, none beside the executable), the files go
+// to the per-user folders even where the player may write the executable's folder, as root may
+// write /usr/games; a build or portable copy, with its help file beside it, keeps them there.
+TEST_F(PerUserFolders, AnInstalledLayoutKeepsNoFilesBesideTheExecutable)
+{
+    const QDir prefix(filePath("prefix"));
+    ASSERT_TRUE(prefix.mkpath("games") && prefix.mkpath("share/quorbix"));
+    platform::overrideExecutablePath(prefix.filePath("games/quorbix"));
+    QFile installed(prefix.filePath("share/quorbix/quorbix.hlp"));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    EXPECT_EQ(platform::settingsFilePath(), filePath("config/quorbix/quorbix.ini"));
+    EXPECT_EQ(platform::highScoreFilePath(), filePath("data/quorbix/quorbix.hsl"));
+    EXPECT_FALSE(platform::moveOldSettingsFile());
+
+    QFile portable(prefix.filePath("games/quorbix.hlp"));
+    ASSERT_TRUE(portable.open(QIODevice::WriteOnly));
+    EXPECT_EQ(platform::settingsFilePath(), prefix.filePath("games/quorbix.ini"));
+
+    if (::geteuid() != 0) GTEST_SKIP() << "a folder of another user can only be made by root";
+    ASSERT_EQ(::chown(QFile::encodeName(prefix.filePath("games")).constData(), 65534, 65534), 0);
+    EXPECT_EQ(platform::settingsFilePath(), filePath("config/quorbix/quorbix.ini"));
+}
+
+// Without an absolute path of the executable there is no folder of the game's to find help in;
+// a help file in the current folder is not the game's.
+TEST_F(PerUserFolders, WithoutTheExecutablesPathNoHelpFileIsFound)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(home_.path()));
+    QFile planted(filePath("quorbix.hlp"));
+    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    platform::overrideExecutablePath("quorbix");
+    const QString help = platform::helpFilePath();
+    QDir::setCurrent(before);
+    EXPECT_EQ(help, "");
 }
 
 class MoveOldSettings : public ::testing::Test {

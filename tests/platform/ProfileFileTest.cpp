@@ -207,8 +207,9 @@ TEST_F(ProfileFileTest, ErasesAndReplacesSectionsBesideUntouchedOnes)
         "[High Score: Shifter]\nOld_0=1\n");
     ProfileFile hsl(path());
     hsl.replaceSection("HIGH SCORE: SHIFTER", {{"Bob_0", "990"}, {"Ann_1", "950"}, {"Cy_2", "3"}});
+    // The section's comment stays, ahead of its new keys.
     EXPECT_EQ(bytes(), others +
-                           "[high score: shifter]\nBob_0=990\nAnn_1=950\nCy_2=3\n\n"
+                           "[high score: shifter]\n; note\nBob_0=990\nAnn_1=950\nCy_2=3\n\n"
                            "[high score]\nZed_0=5\n\n");
     EXPECT_EQ(hsl.readKeys("high score: shifter"), QStringList({"Bob_0", "Ann_1", "Cy_2"}));
 

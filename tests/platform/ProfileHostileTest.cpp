@@ -18,12 +18,16 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
+#include <sys/file.h>
 #include <random>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <ctime>
+#include <vector>
 #include <unistd.h>
 
 using platform::ProfileFile;
@@ -177,12 +181,95 @@ TEST_F(ProfileHostileTest, AnotherWritersLockIsWaitedForAndADeadOnesIsTakenOver)
     ASSERT_TRUE(held.tryLock(0));
     QElapsedTimer waited;
     waited.start();
-    EXPECT_THROW(ini.writeInteger("Modus", "Shifter", 3), ProfileWriteError);
+    // The message names what blocks the write: the lock, not the file.
+    try {
+        ini.writeInteger("Modus", "Shifter", 3);
+        ADD_FAILURE() << "a held lock was taken";
+    } catch (const ProfileWriteError &e) {
+        EXPECT_EQ(e.message(), "Unable to write to " + lock);
+    }
     EXPECT_GE(waited.elapsed(), 2000);
     EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
     held.unlock();
     ini.writeInteger("Modus", "Shifter", 3);
     EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 3);
+}
+
+// A writer stopped between creating its lock and writing its name into it still holds the
+// lock: however old the empty file, the write waits for it and then fails, and two writers
+// never both go through.
+TEST_F(ProfileHostileTest, AnEmptyLockHeldByALiveWriterIsNeverTakenOver)
+{
+    put("[Modus]\nShifter=1\n");
+    const QString lock = platform::lockFileFor(path());
+    const int fd = ::open(QFile::encodeName(lock).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const struct timespec old[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+    ASSERT_EQ(::futimens(fd, old), 0);
+    EXPECT_THROW(ProfileFile(path()).writeInteger("Modus", "Shifter", 2), ProfileWriteError);
+    EXPECT_EQ(bytes(), "[Modus]\nShifter=1\n");
+    EXPECT_TRUE(QFileInfo::exists(lock));
+    ::close(fd);   // the writer goes away: its lock is free at once
+    ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
+    EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
+}
+
+// Whatever stands at the lock's name that is not a regular file (a FIFO another user planted,
+// a folder, a link to nowhere) is never opened to wait on: the write fails at once and the
+// message names the lock. A FIFO beside a stale lock (where a guard of the lock might be made)
+// is left alone too.
+TEST_F(ProfileHostileTest, ALockThatIsNotAFileFailsTheWriteAtOnceAndIsNamed)
+{
+    put("[Modus]\nShifter=1\n");
+    const QString lock = platform::lockFileFor(path());
+    const QByteArray name = QFile::encodeName(lock);
+    std::atomic<bool> done {false};
+    // Sets free a write that blocked on a FIFO, so that the test fails rather than hangs.
+    std::thread rescuer([&] {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done && timer.elapsed() < 5000)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        while (!done) {
+            for (const QByteArray &fifo : {name, name + ".rmlock"}) {
+                const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    const std::vector<std::function<int()>> planted = {
+        [&] { return ::mkfifo(name.constData(), 0666); },
+        [&] { return ::mkdir(name.constData(), 0700); },
+        [&] { return ::symlink("/nonexistent/quorbix-lock", name.constData()); },
+    };
+    for (std::size_t i = 0; i < planted.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(planted[i](), 0);
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
+            ADD_FAILURE() << "the write went through";
+        } catch (const ProfileWriteError &e) {
+            EXPECT_EQ(e.message(), "Unable to write to " + lock);
+        }
+        EXPECT_LT(timer.elapsed(), 2000);
+        EXPECT_EQ(bytes(), "[Modus]\nShifter=1\n");
+        ASSERT_TRUE(QFile::remove(lock) || QDir().rmdir(lock));
+    }
+    // A stale lock (no one holds it) with a FIFO beside it.
+    QFile stale(lock);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    ASSERT_EQ(::mkfifo((name + ".rmlock").constData(), 0666), 0);
+    ProfileFile(path()).writeInteger("Modus", "Shifter", 3);
+    done = true;
+    rescuer.join();
+    EXPECT_EQ(bytes(), "[Modus]\nShifter=3\n");
+    struct stat st {};
+    EXPECT_TRUE(::lstat((name + ".rmlock").constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 // A write killed half-way leaves its temporary file; the next write of the same file removes

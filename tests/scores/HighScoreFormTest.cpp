@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLayout>
@@ -25,6 +26,8 @@
 #include <QTableWidget>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -322,8 +325,97 @@ TEST_F(HighScoreFormTest, AWriteFailureIsReportedAndTheOldFileStaysWhole)
         THighScoreForm form;
         open(form);
     }
-    EXPECT_EQ(shown, "Unable to write to " + platform::highScoreFilePath());
+    // The message names what stands in the way: the lock another game holds.
+    EXPECT_EQ(shown, "Unable to write to " + platform::lockFileFor(platform::highScoreFilePath()));
     EXPECT_EQ(readHighScoreFile(), before);
+}
+
+// A list that is already stored as the window would store it is only looked at: nothing is
+// written, so a read-only file shows no error, a lock another game holds costs no wait, and
+// names kept in the old code page, comments and all keep their bytes.
+TEST_F(HighScoreFormTest, ViewingAListStoredInOrderWritesNothing)
+{
+    const QByteArray before = "[high score]\n; office league\nJ\xFCrgen_0=500\nAnn_1=400\n"
+                              "Ann_2=400\n[Other]\nx=1\n";
+    writeHighScoreFile(before);
+    const QByteArray file = QFile::encodeName(platform::highScoreFilePath());
+    ASSERT_EQ(::chmod(file.constData(), 0444), 0);
+    QLockFile held(platform::lockFileFor(platform::highScoreFilePath()));
+    ASSERT_TRUE(held.tryLock(0));
+    struct stat old {};
+    ASSERT_EQ(::stat(file.constData(), &old), 0);
+
+    QStringList shown;
+    QElapsedTimer timer;
+    {
+        ModalScript script;
+        script.then<QMessageBox>([&](QMessageBox *box) {
+            shown << box->text();
+            box->accept();
+        });
+        THighScoreForm form;
+        open(form);
+        EXPECT_EQ(column(form, 0), QStringList({"Jürgen", "Ann", "Ann"}));
+        timer.start();
+    }
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(shown, QStringList());
+    EXPECT_EQ(readHighScoreFile(), before);
+    struct stat now {};
+    ASSERT_EQ(::stat(file.constData(), &now), 0);
+    EXPECT_EQ(now.st_ino, old.st_ino);
+}
+
+// An entry added to a list rewrites its section; a comment line in it stays.
+TEST_F(HighScoreFormTest, AnInsertionKeepsTheCommentsOfTheSection)
+{
+    writeHighScoreFile("[high score]\n; office league\nBob_0=700\n");
+    {
+        ModalScript script;
+        script.then<QInputDialog>(typeName("Ann"));
+        THighScoreForm form;
+        form.setAddValue(true);
+        form.setActualScore(900);
+        open(form);
+    }
+    EXPECT_EQ(readHighScoreFile(), "[high score]\n; office league\nAnn_0=900\nBob_1=700\n");
+}
+
+// The desktop session ends while the name prompt is open: its loop ends as by Cancel, yet the
+// entry is stored under the name in the field at that moment.
+TEST_F(HighScoreFormTest, ASessionEndAtTheNamePromptStoresTheNameInTheField)
+{
+    writeHighScoreFile("[high score]\nBob_0=700\n");
+    {
+        ModalScript script;
+        THighScoreForm form;
+        script.then<QInputDialog>([&](QInputDialog *prompt) {
+            prompt->setTextValue("Zoe");
+            form.EndSession();
+            prompt->reject();
+        });
+        form.setAddValue(true);
+        form.setActualScore(900);
+        form.setBonus(10);
+        open(form);
+        EXPECT_EQ(script.handled(), 1);
+    }
+    EXPECT_EQ(readHighScoreFile(), "[high score]\nZoe_0=910\nBob_1=700\n");
+}
+
+// The session ends in the game-over window, before any name could be asked for: a game that
+// earns a place is stored under the name the prompt offers; one that does not, is not.
+TEST_F(HighScoreFormTest, ASessionEndBeforeThePromptStoresTheEntryUnderTheLoginName)
+{
+    writeHighScoreFile(tenEntries("high score"));
+    StoreHighScoreAtSessionEnd(nullptr, 0, 100, 5000);
+    EXPECT_EQ(readHighScoreFile(), tenEntries("high score"));
+    StoreHighScoreAtSessionEnd(nullptr, 0, 150, 50);
+    platform::ProfileFile file(platform::highScoreFilePath());
+    const QStringList keys = file.readKeys("high score");
+    ASSERT_EQ(keys.size(), 10);
+    EXPECT_EQ(keys[9], StorableName(platform::loginName()) + "_9");
+    EXPECT_EQ(file.readInteger("high score", keys[9], 0), 200);
 }
 
 // Two games at once: a window that only looked, or that added its own entry, keeps what the

@@ -65,6 +65,9 @@ TEST(StorableNameTest, KeepsOrdinaryNamesAndDisarmsTheRest)
     EXPECT_EQ(StorableName(";x"), "_x");
     EXPECT_EQ(StorableName("Eve\n[high score]\r\nX_0=1"), "Eve [high score]  X_0_1");
     EXPECT_EQ(StorableName(" \t\n "), "");
+    // C1 controls are controls too: NEL (U+0085) breaks lines for some readers.
+    EXPECT_EQ(StorableName(QString::fromUtf16(u"Eve\u0085X\u009f\u0080")), "Eve X");
+    EXPECT_EQ(StorableName(QString::fromUtf16(u"\u00a0Zoë\u00ff")), QString::fromUtf16(u"\u00a0Zoë\u00ff"));
 }
 
 TEST_F(ScoreListTest, LoadsInKeyOrderSortsAndReadsJunkAsZero)
