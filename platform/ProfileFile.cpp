@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "ProfileText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -185,7 +186,7 @@ ProfileFile::IntegerEntries integerEntries(const ProfileText &text, const QStrin
 }  // namespace
 
 ProfileWriteError::ProfileWriteError(const QString &path)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
+    : std::runtime_error(QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(path).toStdString()),
       path_(path)
 {
 }

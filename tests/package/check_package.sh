@@ -26,7 +26,7 @@ deb=${debs[0]}
 [ "$(basename "$deb")" = "quorbix_1.0.0_amd64.deb" ] || fail "package named $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo qt6-qpa-plugins qt6-wayland; do
+for needed in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
@@ -50,8 +50,23 @@ expected="./usr/games/quorbix
 ./usr/share/icons/hicolor/scalable/apps/org.example.quorbix.svg
 ./usr/share/man/man6/quorbix.6.gz
 ./usr/share/metainfo/org.example.quorbix.metainfo.xml
-./usr/share/quorbix/quorbix.hlp"
-files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+./usr/share/quorbix/quorbix.hlp
+./usr/share/quorbix/quorbix_ca.hlp
+./usr/share/quorbix/quorbix_cs.hlp
+./usr/share/quorbix/quorbix_de.hlp
+./usr/share/quorbix/quorbix_es.hlp
+./usr/share/quorbix/quorbix_fr.hlp
+./usr/share/quorbix/quorbix_it.hlp
+./usr/share/quorbix/quorbix_ja.hlp
+./usr/share/quorbix/quorbix_nl.hlp
+./usr/share/quorbix/quorbix_pl.hlp
+./usr/share/quorbix/quorbix_pt_BR.hlp
+./usr/share/quorbix/quorbix_ru.hlp
+./usr/share/quorbix/quorbix_sv.hlp
+./usr/share/quorbix/quorbix_uk.hlp
+./usr/share/quorbix/quorbix_zh_CN.hlp"
+expected=$(LC_ALL=C sort <<<"$expected")
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
 [ "$files" = "$expected" ] || fail "file list differs:
 $(diff <(echo "$expected") <(echo "$files"))"
 
