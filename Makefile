@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test stress bench fuzz package clean configure-asan build-asan test-asan monkey
+.PHONY: all deps configure build run test stress bench fuzz package translations clean configure-asan build-asan test-asan monkey
 
 # The sanitizer build: AddressSanitizer and UndefinedBehaviorSanitizer, every report fatal, at
 # -O1 so the whole suite stays quick. Leak detection is on; lsan.supp holds the toolkit's own
@@ -42,6 +42,11 @@ stress: build
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# Every text of the code into translations/quorbix_<lang>.ts, and of the menu entry and the
+# metainfo into data/po/quorbix.pot and data/po/<lang>.po, for the translators.
+translations: configure
+	@cmake --build $(BUILD) --target translations
 
 # The Debian package, $(BUILD)/quorbix_<version>_amd64.deb.
 package: build

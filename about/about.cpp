@@ -2,6 +2,7 @@
 
 #include "AppFiles.h"
 #include "Maker.h"
+#include "OtherProgramsText.h"
 #include "Resources.h"
 #include "Shell.h"
 #include "SystemColors.h"
@@ -101,9 +102,9 @@ TAboutBox::TAboutBox(QWidget *parent)
     setTextColor(ui.Comments, Qt::black);
     ui.Comments->installEventFilter(this);
 
-    ui.LblTextURL->setText(QStringLiteral("Send us your suggestions and error reports by mail,\n"
-                                          "or visit our homepage:"));
-    ui.LblTextURL->setToolTip(QStringLiteral("Our homepage: ") + platform::maker::kWebAddress);
+    ui.LblTextURL->setText(tr("Send us your suggestions and error reports by mail,\n"
+                              "or visit our homepage:"));
+    ui.LblTextURL->setToolTip(tr("Our homepage: %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
     ui.LblHomepage->setText(platform::maker::kWebCaption);
     ui.LblHomepage->setToolTip(platform::maker::kWebAddress);
     ui.LblHomepage->installEventFilter(this);
@@ -124,7 +125,7 @@ TAboutBox::TAboutBox(QWidget *parent)
         button->setIconSize(glyph(1).size());
     }
 
-    ui.WebBrowser1->setHtml(resources::otherProgramsHtml());
+    ui.WebBrowser1->setHtml(translatedOtherPrograms(resources::otherProgramsHtml()));
     ui.BackButton->setEnabled(false);
     ui.ForwardButton->setEnabled(false);
     connect(ui.WebBrowser1, &QTextBrowser::backwardAvailable, ui.BackButton, &QAction::setEnabled);
@@ -220,8 +221,7 @@ void TAboutBox::Timer1Timer()
 
 void TAboutBox::showTime(const QTime &t)
 {
-    setWindowTitle(QStringLiteral("About box for: ") + platform::fileNameOf(m_programPath)
-                   + QStringLiteral("! Time: ") + systemTimeText(t));
+    setWindowTitle(tr("About box for: %1! Time: %2").arg(platform::fileNameOf(m_programPath), systemTimeText(t)));
     showBits(m_hours, t.hour());
     showBits(m_minutes, t.minute());
     showBits(m_seconds, t.second());
@@ -247,7 +247,7 @@ void TAboutBox::LblHomepageClick()
 void TAboutBox::LblMailClick()
 {
     if (!m_startMail(QString::fromLatin1(platform::maker::kMailAddress), m_programPath))
-        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("An Error occurred with Mail!"),
+        QMessageBox::critical(this, tr("Error"), tr("An Error occurred with Mail!"),
                               QMessageBox::Ok);
 }
 
@@ -265,7 +265,7 @@ void TAboutBox::ToolButton13Click()
 
 void TAboutBox::ReloadButtonClick()
 {
-    ui.WebBrowser1->setHtml(resources::otherProgramsHtml());
+    ui.WebBrowser1->setHtml(translatedOtherPrograms(resources::otherProgramsHtml()));
     ui.WebBrowser1->clearHistory();
 }
 

@@ -26,10 +26,10 @@ TAboutBoxDlg::TAboutBoxDlg(QObject *parent)
     m_productName = program;
     m_copyright = QString::number(QDate::currentDate().year()) + QLatin1Char(' ') + platform::maker::kName;
     m_aboutText = {
-        QStringLiteral("      About ") + program,
-        QStringLiteral("             Credits         "),
-        QStringLiteral("  Written by ") + platform::maker::kName,
-        QStringLiteral("  Tools and themes for this program:"),
+        QStringLiteral("      ") + tr("About %1").arg(program),
+        QStringLiteral("             ") + tr("Credits") + QStringLiteral("         "),
+        QStringLiteral("  ") + tr("Written by %1").arg(QString::fromLatin1(platform::maker::kName)),
+        QStringLiteral("  ") + tr("Tools and themes for this program:"),
         QStringLiteral("  ") + platform::maker::kWebCaption,
     };
     m_aFont = TextFont::points(QStringLiteral("Arial"), 8, Qt::black);
@@ -88,7 +88,7 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
     ui.Copyright->setText(m_copyright);
     box->setComments(m_aboutText);
     ui.ProgramIcon2->setPixmap(resources::applicationIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
-    box->setWindowTitle(QStringLiteral("About ") + platform::fileNameOf(platform::executablePath()));
+    box->setWindowTitle(tr("About %1").arg(platform::fileNameOf(platform::executablePath())));
     return box;
 }
 

@@ -102,13 +102,13 @@ std::optional<int> handleCommandLine(int argc, char **argv)
     QCommandLineParser parser;
     // Qt's own options are written with one dash: "-platform wayland" is one option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+                                  QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Displays version information."));
+                                     QCoreApplication::translate("CommandLine", "Displays version information."));
     parser.addOption(version);
     for (const char *name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -129,7 +129,7 @@ std::optional<int> handleCommandLine(int argc, char **argv)
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
-                                  ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+                                  ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().first())
                                   : parser.errorText();
         print(stderr, error + QLatin1Char('\n') + usage);
         return 2;

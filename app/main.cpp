@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "Quorbix.h"
 
+#include "Language.h"
 #include "Maker.h"
 #include "Resources.h"
 #include "SessionEnd.h"
@@ -10,10 +11,21 @@
 
 int main(int argc, char **argv)
 {
-    // Before the application object, so --help and --version need no display.
-    if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv)) return *status;
+    // Before the application object, so --help and --version need no display; in the player's
+    // language, which wants a core application while the command line is read. Named as the
+    // usage text names a program it does not know, that text still says "quorbix" whatever
+    // path started the game.
+    if (argc > 1) {
+        int count = 1;
+        char name[] = "<executable_name>";
+        char *names[] = {name, nullptr};
+        QCoreApplication commandLine(count, names);
+        const platform::Translations translations;
+        if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv)) return *status;
+    }
 
     QApplication app(argc, argv);
+    const platform::Translations translations;
     QApplication::setApplicationName(QStringLiteral("Quorbix"));
     // Wayland compositors match the window to the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(platform::maker::kAppId));

@@ -43,9 +43,9 @@ void Tdispers_form::showDispersion(const ImageDispersion &dispersion,
         ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5};
     for (int kind = 0; kind < engine::KindCount; ++kind) {
         images[kind]->setPixmap(normalPictures[kind]);
-        counts[kind]->setText(QString::number(dispersion.counts[kind]) + QStringLiteral(" times"));
+        counts[kind]->setText(tr("%n times", nullptr, dispersion.counts[kind]));
     }
-    ui_->Label6->setText(QString::number(dispersion.total) + QStringLiteral(" total"));
+    ui_->Label6->setText(tr("%n total", nullptr, dispersion.total));
 }
 
 void Tdispers_form::showEvent(QShowEvent *e)

@@ -10,6 +10,7 @@
 #include "imgCmbo.h"
 
 #include "AppFiles.h"
+#include "Language.h"
 #include "QuorbixAbout.h"
 #include "aboutdlg.h"
 #include "HighScoreListU.h"
@@ -64,6 +65,19 @@ QList<QKeySequence> commandKeys(QKeySequence::StandardKey command,
 
 QString scoreText(const engine::TotalScore &score) { return QString::fromLatin1(score.text().data()); }
 
+// The game modes' captions, in the engine's order and words; the window shows them translated.
+const char *const ModeCaptions[] = {
+    QT_TRANSLATE_NOOP("GameMode", "Standard"),
+    QT_TRANSLATE_NOOP("GameMode", "Shifter"),
+    QT_TRANSLATE_NOOP("GameMode", "Add Mega Row"),
+    QT_TRANSLATE_NOOP("GameMode", "Shift Mega Row"),
+};
+
+QString modeCaption(int mode)
+{
+    return QCoreApplication::translate("GameMode", ModeCaptions[mode]);
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>())
@@ -85,10 +99,10 @@ void TForm1::FormCreate()
 {
     quorbix::applyHintSettings();
     platform::moveOldSettingsFile();
-    helpFile_ = platform::helpFilePath();
+    helpFile_ = platform::localizedFile(platform::helpFilePath());
 
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Quorbix from ") + QString::fromLatin1(platform::maker::kWebAddress));
+    setWindowTitle(tr("Quorbix from %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
     setWindowIcon(resources::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -103,13 +117,15 @@ void TForm1::FormCreate()
     setBackgroundRole(QPalette::Button);
 
     ui->StatusBar1->setPanels(StatusPanelWidths);
-    ui->StatusBar1->setPanelText(ActualCaption, QStringLiteral("Actual"));
+    //: The status bar's caption of the points the selected group would earn (a 45-pixel box)
+    ui->StatusBar1->setPanelText(ActualCaption, tr("Actual"));
     ui->StatusBar1->setPanelText(ActualPoints, QStringLiteral("0"));
-    ui->StatusBar1->setPanelText(TotalCaption, QStringLiteral("Total"));
+    //: The status bar's caption of the game's points so far (a 40-pixel box)
+    ui->StatusBar1->setPanelText(TotalCaption, tr("Total"));
     ui->StatusBar1->setPanelText(TotalPoints, QStringLiteral("0"));
 
     for (QAction *item : ui->ModeGroup->actions())
-        item->setText(QString::fromLatin1(engine::GameModeCaption(item->property("GameMode").toInt())));
+        item->setText(modeCaption(item->property("GameMode").toInt()));
     attachShortcuts();
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
@@ -411,10 +427,14 @@ void TForm1::undoRedoChanged(bool undo, bool redo)
 void TForm1::gameOver(const engine::EndGameTexts &texts)
 {
     auto *result = new TResultForm(this);
-    result->setResults(QString::fromLatin1(texts.results.data()));
-    result->setLeftover(QString::fromLatin1(texts.leftover.data()));
-    result->setBonus(QString::fromLatin1(texts.bonus.data()));
-    result->label6()->setText(QString::fromLatin1(texts.totalLine.data()));
+    // The engine's lines in the player's language: the same words, the numbers the engine used.
+    const int left = game_.SymbolsLeft();
+    //: %1 is the total score; the plural form follows it.
+    result->setResults(tr("You ve earned %1 points ", nullptr, texts.points).arg(scoreText(game_.totalScore())));
+    result->setLeftover(tr("You have left %n balls ", nullptr, left));
+    result->setBonus(left <= 0 ? tr("Congratulation, you receive a bonus of 1000 points !")
+                               : tr("so you receive a bonus of %n points !", nullptr, texts.bonusPoints));
+    result->label6()->setText(tr("Your total score is: %n!!", nullptr, texts.entryPoints));
     result->exec();
     result->deleteLater();
     // A session that ended in the game-over window leaves no loop to ask for a name in.
@@ -431,8 +451,8 @@ void TForm1::NewGame()
 {
     game_.NewGame();
     pictures_.ReloadEmptyCellPicture();
-    if (const char *caption = engine::GameModeCaption(game_.gameMode()))
-        ui->StatusBar1->setPanelText(ModeName, QString::fromLatin1(caption));
+    if (engine::GameModeCaption(game_.gameMode()))
+        ui->StatusBar1->setPanelText(ModeName, modeCaption(game_.gameMode()));
     ApplyPictureSize(pictureSize_);
     ui->DrawGrid1->Repaint();
     ui->centralwidget->update();
@@ -477,7 +497,7 @@ void TForm1::SelectSymbols1Click()
 {
     if (pictureSize_ == PictureSize::Standard) {
         QMessageBox::information(this, QStringLiteral("Quorbix"),
-                                 QStringLiteral("This only works for Mode: Small or Big Images"));
+                                 tr("This only works for Mode: Small or Big Images"));
         return;
     }
     const bool big = pictureSize_ == PictureSize::Big;

@@ -52,6 +52,11 @@ void TStatusBar::setPanelText(int index, const QString &text)
     update(panelRect(index));
 }
 
+QRect TStatusBar::panelTextRect(int index) const
+{
+    return panelRect(index).adjusted(TextIndent, 1, -1, -1);
+}
+
 QSize TStatusBar::sizeHint() const
 {
     int width = 0;
@@ -69,7 +74,7 @@ void TStatusBar::paintEvent(QPaintEvent *)
     for (int i = 0; i < panelCount(); ++i) {
         const QRect r = panelRect(i);
         qDrawShadePanel(&painter, r, palette(), true, 1);
-        const QRect textRect = r.adjusted(TextIndent, 1, -1, -1);
+        const QRect textRect = panelTextRect(i);
         painter.save();
         painter.setClipRect(textRect);
         painter.setPen(palette().color(QPalette::WindowText));

@@ -194,10 +194,7 @@ ProfileFile::IntegerEntries integerEntries(const ProfileText &text, const QStrin
 }  // namespace
 
 ProfileWriteError::ProfileWriteError(const QString &path)
-    : std::runtime_error(QCoreApplication::translate("platform::ProfileWriteError",
-                                                     "Unable to write to %1")
-                             .arg(path)
-                             .toStdString()),
+    : std::runtime_error(QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(path).toStdString()),
       path_(path)
 {
 }

@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,7 +18,12 @@ namespace platform {
 
 namespace {
 
-const QString kViewerTitle = QStringLiteral("Quorbix Help");
+// The context of the help window's translations.
+struct HelpViewer {
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+};
+
+QString viewerTitle() { return HelpViewer::tr("Quorbix Help"); }
 const QString kViewerName = QStringLiteral("HelpViewer");
 constexpr qint64 kMaxHelpBytes = 8 * 1024 * 1024;
 
@@ -47,7 +53,7 @@ QDialog *makeViewer(QWidget *parent)
     auto *viewer = new QDialog(parent);
     viewer->setObjectName(kViewerName);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setWindowTitle(kViewerTitle);
+    viewer->setWindowTitle(viewerTitle());
     viewer->resize(600, 480);
     auto *layout = new QVBoxLayout(viewer);
     auto *browser = new QTextBrowser(viewer);
@@ -64,14 +70,14 @@ QDialog *makeViewer(QWidget *parent)
 bool showHelp(QWidget *parent, const QString &helpFilePath)
 {
     if (!QFileInfo::exists(helpFilePath)) {
-        QMessageBox::warning(parent, kViewerTitle,
-                             QStringLiteral("There is no help file at %1.").arg(helpFilePath));
+        QMessageBox::warning(parent, viewerTitle(),
+                             HelpViewer::tr("There is no help file at %1.").arg(helpFilePath));
         return false;
     }
     const std::optional<QString> text = readHelpText(helpFilePath);
     if (!text) {
-        QMessageBox::warning(parent, kViewerTitle,
-                             QStringLiteral("The help file %1 cannot be shown.").arg(helpFilePath));
+        QMessageBox::warning(parent, viewerTitle(),
+                             HelpViewer::tr("The help file %1 cannot be shown.").arg(helpFilePath));
         return false;
     }
     // Like the help window it stands in for, the viewer stays open beside the game.

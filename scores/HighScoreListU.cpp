@@ -105,7 +105,7 @@ void THighScoreForm::LoadScores()
     if (section.isEmpty())
         return;
     scores_.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), section);
-    setWindowTitle(section);
+    setWindowTitle(tr(section.toLatin1().constData()));
     loaded_ = true;
 }
 
@@ -119,8 +119,8 @@ void THighScoreForm::askForName()
 {
     QInputDialog prompt(this);
     prompt.setInputMode(QInputDialog::TextInput);
-    prompt.setWindowTitle(QStringLiteral("You entered the high score list!"));
-    prompt.setLabelText(QStringLiteral("Please enter your name"));
+    prompt.setWindowTitle(tr("You entered the high score list!"));
+    prompt.setLabelText(tr("Please enter your name"));
     prompt.setTextValue(platform::loginName());
     if (auto *edit = prompt.findChild<QLineEdit *>()) {
         edit->setMaxLength(NameMaxLength);

@@ -13,8 +13,12 @@
 
 QString ScoreSectionName(int mode)
 {
+    // The file's section names, never translated; the high score window shows them translated
+    // as its title.
     static const std::array<const char *, 4> names = {
-        "high score", "high score: shifter", "high score: Add Row", "high score: Megashift Row"};
+        QT_TRANSLATE_NOOP("THighScoreForm", "high score"), QT_TRANSLATE_NOOP("THighScoreForm", "high score: shifter"),
+        QT_TRANSLATE_NOOP("THighScoreForm", "high score: Add Row"),
+        QT_TRANSLATE_NOOP("THighScoreForm", "high score: Megashift Row")};
     if (mode < 0 || mode >= int(names.size()))
         return {};
     return QString::fromLatin1(names[std::size_t(mode)]);

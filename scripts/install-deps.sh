@@ -5,12 +5,14 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev-tools
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
   libqt6svg6 qt6-qpa-plugins
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   clang libclang-rt-14-dev
   file desktop-file-utils appstream lintian
+  fonts-noto-cjk
   qt6-wayland weston
   pulseaudio pulseaudio-utils
 )

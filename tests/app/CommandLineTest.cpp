@@ -12,10 +12,15 @@ struct Answer {
     QString err;
 };
 
-Answer run(const QStringList &arguments, const QString &standardOutput = QString())
+Answer run(const QStringList &arguments, const QStringList &environment = {},
+           const QString &standardOutput = QString())
 {
     GameProcess game;
     if (!standardOutput.isEmpty()) game.process.setStandardOutputFile(standardOutput);
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        game.environment().remove(QString::fromLatin1(name));
+    for (const QString &variable : environment)
+        game.environment().insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     game.environment().remove(QStringLiteral("DISPLAY"));
     game.environment().remove(QStringLiteral("WAYLAND_DISPLAY"));
     game.environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -50,7 +55,7 @@ TEST(CommandLine, AnAnswerThatCannotBeWrittenEndsWithStatus1)
 {
     for (const char *option : {"--version", "--help"}) {
         SCOPED_TRACE(option);
-        const Answer answer = run({option}, "/dev/full");
+        const Answer answer = run({option}, {}, "/dev/full");
         EXPECT_EQ(answer.status, 1);
         EXPECT_TRUE(answer.err.contains("cannot write")) << answer.err.toStdString();
     }
@@ -82,5 +87,29 @@ TEST(CommandLine, AnUnknownOptionOrArgumentPrintsTheUsageOnStandardErrorWithStat
         EXPECT_EQ(answer.status, 2);
         EXPECT_EQ(answer.out, "");
         EXPECT_TRUE(answer.err.contains("Usage: quorbix [options]")) << answer.err.toStdString();
+    }
+}
+
+TEST(CommandLine, SpeaksTheLanguageTheEnvironmentNames)
+{
+    // German names any way a player names a language; Qt's own words ("Usage") are German too.
+    for (const QStringList &environment :
+         {QStringList{"LANGUAGE=de", "LANG=de_DE.UTF-8"}, QStringList{"LANG=de_DE.UTF-8"},
+          QStringList{"LC_ALL=de_DE.UTF-8", "LANG=C.UTF-8"}, QStringList{"LC_MESSAGES=de_DE.UTF-8"},
+          QStringList{"LANGUAGE=eo:de", "LANG=de_DE.UTF-8"}}) {
+        SCOPED_TRACE(environment.join(' ').toStdString());
+        const Answer answer = run({"--help"}, environment);
+        EXPECT_EQ(answer.status, 0);
+        EXPECT_FALSE(answer.out.startsWith("Usage: quorbix [options]\n")) << answer.out.toStdString();
+        EXPECT_TRUE(answer.out.contains("quorbix [")) << answer.out.toStdString();
+    }
+    // English first, or no language at all: today's English, byte for byte.
+    const Answer english = run({"--help"});
+    EXPECT_TRUE(english.out.startsWith("Usage: quorbix [options]\n"));
+    for (const QStringList &environment :
+         {QStringList{"LANG=C"}, QStringList{"LANG=POSIX"}, QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"},
+          QStringList{"LANG=en_US.UTF-8"}, QStringList{"LC_ALL=C", "LANG=de_DE.UTF-8"}}) {
+        SCOPED_TRACE(environment.join(' ').toStdString());
+        EXPECT_EQ(run({"--help"}, environment).out, english.out);
     }
 }

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build folder, unpacks it into a scratch root and
-# checks it as a player's machine would see it: the file list, the dependencies, the desktop
+# Builds the Debian package from a finished build folder (the first argument; the second names
+# the languages the build lists), unpacks it into a scratch root and checks it as a player's
+# machine would see it: the file list, the dependencies, the desktop
 # entry and the metainfo, then the game started from its desktop entry's Exec, once installed
 # (a prefix the player may not write: files go to the per-user folders) and once as a
 # portable copy (a folder the player owns: files stay beside the executable).
 set -euo pipefail
 build=$(cd "$1" && pwd)
+languages=${2:-}
 scratch=$(mktemp -d)
 pid=
 cleanup() {
@@ -26,7 +28,7 @@ deb=${debs[0]}
 [ "$(basename "$deb")" = "quorbix_1.0.0_amd64.deb" ] || fail "package named $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo qt6-qpa-plugins qt6-wayland; do
+for needed in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
@@ -51,7 +53,11 @@ expected="./usr/games/quorbix
 ./usr/share/man/man6/quorbix.6.gz
 ./usr/share/metainfo/org.example.quorbix.metainfo.xml
 ./usr/share/quorbix/quorbix.hlp"
-files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+for lang in $languages; do
+    expected+=$'\n'"./usr/share/quorbix/quorbix_$lang.hlp"
+done
+expected=$(LC_ALL=C sort <<<"$expected")
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
 [ "$files" = "$expected" ] || fail "file list differs:
 $(diff <(echo "$expected") <(echo "$files"))"
 
@@ -61,6 +67,13 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 apps=$root/usr/share/applications/org.example.quorbix.desktop
 desktop-file-validate "$apps" || fail "desktop-file-validate"
+# Every language whose catalogue translates the entry's comment has it in the installed entry.
+for lang in $languages; do
+    translated=$(msgattrib --translated --no-fuzzy --no-wrap "$build/data/po/$lang.po")
+    if grep -q '^msgid "Clear the board' <<<"$translated"; then
+        grep -q "^Comment\[$lang\]=" "$apps" || fail "the menu entry lacks Comment[$lang]"
+    fi
+done
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.quorbix.metainfo.xml" ||
     fail "appstreamcli validate"
 
