@@ -26,7 +26,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/quorbix ]; then $(BUILD)/quorbix; else echo "built; the game window is not part of this build yet"; fi
+	@$(BUILD)/quorbix
 
 # Headless: widget tests use the offscreen platform, anything that needs a real X server gets Xvfb.
 test: build
