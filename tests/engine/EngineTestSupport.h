@@ -13,6 +13,7 @@ namespace enginetest {
 using engine::Cell;
 using engine::CellState;
 using engine::Game;
+using engine::GameMode;
 
 inline void setField(Game &game, const std::array<const char *, engine::Rows> &rows)
 {

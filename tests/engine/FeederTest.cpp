@@ -27,12 +27,12 @@ void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
 
 TEST(GameModeCaption, NamesTheFourModes)
 {
-    EXPECT_STREQ(engine::GameModeCaption(0), "Standard");
-    EXPECT_STREQ(engine::GameModeCaption(1), "Shifter");
-    EXPECT_STREQ(engine::GameModeCaption(2), "Add Mega Row");
-    EXPECT_STREQ(engine::GameModeCaption(3), "Shift Mega Row");
-    EXPECT_EQ(engine::GameModeCaption(4), nullptr);
-    EXPECT_EQ(engine::GameModeCaption(-1), nullptr);
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::Standard), "Standard");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::Shifter), "Shifter");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::AddMegaRow), "Add Mega Row");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::ShiftMegaRow), "Shift Mega Row");
+    EXPECT_EQ(engine::GameModeCaption(GameMode{4}), nullptr);
+    EXPECT_EQ(engine::GameModeCaption(GameMode{-1}), nullptr);
 }
 
 TEST(PlaceFeederSymbol, CopiesKindAndNormalStateOnlyFromASymbol)
@@ -66,7 +66,7 @@ TEST(ModeAddMegaRow, OneEmptyColumnIsReplacedInOnePass)
     setFeeder(game, "....44444444");
     int refills = 0;
     scriptRefills(game, {7}, refills);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
@@ -84,7 +84,7 @@ TEST(ModeAddMegaRow, ThreeEmptyColumnsTakeThreePassesFromRightToLeft)
     setFeeder(game, "........4444");
     int refills = 0;
     scriptRefills(game, {10, 0, 5}, refills);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
@@ -102,7 +102,7 @@ TEST(ModeShiftMegaRow, ThreeEmptyColumnsTakeTwoCopiesThenAFreshFeeder)
     setFeeder(game, "........4444");
     int refills = 0;
     scriptRefills(game, {10, 0}, refills);
-    game.setGameMode(3);
+    game.setGameMode(GameMode::ShiftMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
@@ -123,7 +123,7 @@ TEST(ModeShiftMegaRow, ElevenEmptyColumnsTakeSixCopiesInTheFirstPass)
     setFeeder(game, "...........1");
     int refills = 0;
     scriptRefills(game, {10, 10, 10, 10}, refills);
-    game.setGameMode(3);
+    game.setGameMode(GameMode::ShiftMegaRow);
     game.FeedEmptyColumns();
     // Passes of 6, 3, 1 and 1 copies for 11, 5, 2 and 1 empty columns.
     EXPECT_EQ(field(game).substr(12 * 10), "...........\n32111111111\n");
@@ -133,7 +133,7 @@ TEST(ModeShiftMegaRow, ElevenEmptyColumnsTakeSixCopiesInTheFirstPass)
 
 TEST(FeedEmptyColumns, DoesNothingOutsideTheFeedingModes)
 {
-    for (int mode : {0, 1, 4, -3}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode{4}, GameMode{-3}}) {
         Game game;
         setField(game, ThreeColumnsGo);
         game.setGameMode(mode);
@@ -146,7 +146,7 @@ TEST(FeedEmptyColumns, DoesNothingOutsideTheFeedingModes)
 
 TEST(Modes, StandardAndShifterNeverTakeFromTheFeeder)
 {
-    for (int mode : {0, 1, 7}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode{7}}) {
         Game game;
         setField(game, ThreeColumnsGo);
         setFeeder(game, "222222222222");
@@ -167,8 +167,8 @@ TEST(Modes, AChangeOfModeActsAtTheNextRemoval)
     setFeeder(game, "...........2");
     int refills = 0;
     scriptRefills(game, {10, 10, 10}, refills);
-    game.setGameMode(0);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::Standard);
+    game.setGameMode(GameMode::AddMegaRow);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(field(game).substr(12 * 11), "21212341234\n");
 }

@@ -91,7 +91,7 @@ TEST(RemoveGroup, AGroupBelowSymbolsLetsThemFallInOrder)
     setField(game, {"...........", "...........", "..1........", "...........",
                     "...........", "..2........", "...........", "...........",
                     "...........", "..3........", "..4........", "..4.......0"});
-    game.setGameMode(5);   // out of range: the fall alone
+    game.setGameMode(GameMode{5});   // out of range: the fall alone
     const auto removal = doubleClickAt(game, 2, 11);
     EXPECT_TRUE(removal.acted);
     EXPECT_EQ(removal.emptied, 2);
@@ -129,7 +129,7 @@ TEST(RemoveGroup, EmptiesTheSelectedGroupWhereverTheCurrentCellWent)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "...........", "2.....33...", "2.....44..1"});
-    game.setGameMode(5);
+    game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(0, 11);
     game.SelectGroup();
     game.DrawGrid1SelectCell(6, 10);   // dragged onto a pair of 3s
@@ -145,7 +145,7 @@ TEST(RemoveGroup, ALoneSelectedCellStaysAndScoresNothingButTakesTheSnapshot)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "...........", "2..........", "23........1"});
-    game.setGameMode(5);
+    game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(10, 11);
     game.SelectGroup();                 // the lone 1 is selected
     game.DrawGrid1SelectCell(0, 11);    // a cell with a neighbour: the removal goes on
@@ -184,7 +184,7 @@ TEST(RemoveGroup, TellsTheWindowInOrder)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "0..........", "1..........", "1.........0"});
-    game.setGameMode(5);   // the fall alone, so that the two 0s stay apart
+    game.setGameMode(GameMode{5});   // the fall alone, so that the two 0s stay apart
     RecordingListener listener;
     game.setListener(&listener);
     const auto removal = doubleClickAt(game, 0, 11);
@@ -200,7 +200,7 @@ TEST(ModeStandard, ClosingOneEmptyColumnMovesTheLeftColumnsRight)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "....2......", "0123201234.", "12342034012"});
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 4, 9);
     EXPECT_EQ(field(game).substr(12 * 9), "...........\n.012301234.\n.1234034012\n");
     EXPECT_EQ(game.board().at(0, 5).kind, engine::FillerKind);
@@ -213,7 +213,7 @@ TEST(ModeStandard, ClosingTwoEmptyColumnsInOneGroup)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "...........", "0123221234.", "12342234012"});
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 4, 11);
     EXPECT_EQ(field(game).substr(12 * 10), "..01231234.\n..123434012\n");
 }
@@ -224,7 +224,7 @@ TEST(ModeShifter, RowsArePackedRightInTheirOrder)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "1..4.......", "2..0......3", "3..1.....33"});
-    game.setGameMode(1);
+    game.setGameMode(GameMode::Shifter);
     doubleClickAt(game, 10, 11);
     EXPECT_EQ(field(game).substr(12 * 8), "...........\n.........14\n.........20\n.........31\n");
 }

@@ -51,7 +51,7 @@ TEST(Scoring, RemovalsAddNTimesNMinusOne)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "...........", ".3.........", "2233......."});
-    game.setGameMode(5);
+    game.setGameMode(GameMode{5});
     RecordingListener listener;
     game.setListener(&listener);
     EXPECT_EQ(doubleClickAt(game, 0, 11).total, TotalScore::fromPoints(2));
@@ -163,7 +163,7 @@ TEST(Scoring, TheGameEndsInTheDoubleClickThatLeavesNoMove)
     setField(game, {"...........", "...........", "...........", "...........",
                     "...........", "...........", "...........", "...........",
                     "...........", "...........", "1..........", "0011......."});
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     RecordingListener listener;
     game.setListener(&listener);
     auto removal = doubleClickAt(game, 0, 11);

@@ -19,7 +19,7 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
 {
     Game game;
     setField(game, Start);
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 0, 11);   // three 2s
     const std::string afterRemoval = field(game);
     ASSERT_TRUE(game.undoAvailable());
@@ -65,13 +65,13 @@ TEST(Undo, ARemovalAfterAnUndoKeepsRedoAvailable)
 {
     Game game;
     setField(game, Start);
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 0, 11);   // +6
     game.Undo();
     const std::string fieldAtUndo = [&] {
         Game copy;
         setField(copy, Start);
-        copy.setGameMode(0);
+        copy.setGameMode(GameMode::Standard);
         doubleClickAt(copy, 0, 11);
         return field(copy);
     }();
@@ -112,7 +112,7 @@ TEST(Undo, LeavesTheRefilledFeederAlone)
     Game game(countingClock(77));
     game.NewGame();
     setField(game, Start);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     const std::string before = field(game);
     doubleClickAt(game, 9, 11);   // the 3s of columns 8 and 9: column 9 empties, a new one comes
     const std::string feederAfter = feeder(game);

@@ -263,7 +263,7 @@ TEST_F(MainFormTest, AModeChangeRulesTheNextRemovalButNamesAndWidensOnlyAtANewGa
     item("Shifter1")->trigger();
     EXPECT_TRUE(item("Shifter1")->isChecked());
     EXPECT_FALSE(item("Normal1")->isChecked());
-    EXPECT_EQ(form->game().gameMode(), 1);
+    EXPECT_EQ(form->game().gameMode(), engine::GameMode::Shifter);
     EXPECT_EQ(panel(4), "Standard");
 
     // Shifter packs every row to the right: the two cells that the pair's columns lose at the
