@@ -60,8 +60,8 @@ QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize prop
         // as the platform's bar is: a caption does not raise it.
         size.setHeight(std::max(proposed.height(), picture.height() + 6));
     } else {
-        const int text = textHeight(look.font);
-        const int h = std::max(text + roundHalfEven(0.75 * text), picture.height() + 6);
+        const int lineHeight = textHeight(look.font);
+        const int h = std::max(lineHeight + roundHalfEven(0.75 * lineHeight), picture.height() + 6);
         size.setHeight(std::max(proposed.height(), h));
     }
     return size;
