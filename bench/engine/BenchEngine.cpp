@@ -73,7 +73,7 @@ std::vector<Position> positions(GameMode mode, bool feeding = false)
 void BM_NewGame(benchmark::State &state)
 {
     std::uint32_t clock = 1;
-    Game game = makeGame(clock, 0);
+    Game game = makeGame(clock, GameMode::Standard);
     for (auto _ : state) {
         game.NewGame();
         benchmark::DoNotOptimize(game.board());
