@@ -116,9 +116,7 @@ TEST(NewGame, KeepsUndoModeCurrentCellAndBonus)
 {
     Game game(countingClock(5));
     game.NewGame();
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "11........."});
+    setField(game, {"11........."});
     game.DrawGrid1SelectCell(0, 11);
     game.SelectGroup();
     game.setGameMode(GameMode::Shifter);

@@ -9,10 +9,8 @@ using engine::CellState;
 namespace {
 
 // Three columns at the left emptied in one removal of three 0s.
-constexpr std::array<const char *, 12> ThreeColumnsGo = {
-    "...........", "...........", "...........", "...........",
-    "...........", "...........", "...........", "...........",
-    "...........", "...........", "...43214321", "00012341234"};
+const boardtext::BoardRows ThreeColumnsGo = {"...43214321",
+                                             "00012341234"};
 
 // Refill k (counted from 1) draws s from `blocks` and gives all its symbols kind k mod 5.
 void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
@@ -60,9 +58,8 @@ TEST(RightmostEmptyInRow, SearchesFromTheRightAndGivesZeroForAFullRow)
 TEST(ModeAddMegaRow, OneEmptyColumnIsReplacedInOnePass)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "1.3.3.3.3.3", "10101010101"});
+    setField(game, {"1.3.3.3.3.3",
+                    "10101010101"});
     setFeeder(game, "....44444444");
     int refills = 0;
     scriptRefills(game, {7}, refills);
@@ -71,8 +68,7 @@ TEST(ModeAddMegaRow, OneEmptyColumnIsReplacedInOnePass)
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 1);
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "4..........", "4..........", "4..........", "4..........",
+    EXPECT_EQ(field(game), rows({"4..........", "4..........", "4..........", "4..........",
                                  "4..........", "4..........", "4.3.3.3.3.3", "40101010101"}));
     EXPECT_EQ(feeder(game), "........1111");
 }
@@ -89,9 +85,9 @@ TEST(ModeAddMegaRow, ThreeEmptyColumnsTakeThreePassesFromRightToLeft)
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 3);
-    EXPECT_EQ(field(game), rows({"...........", "2..........", "2..........", "2..........",
-                                 "2..........", "2..........", "2..........", "2..........",
-                                 "2.4........", "2.4........", "2.443214321", "21412341234"}));
+    EXPECT_EQ(field(game), rows({"2..........", "2..........", "2..........", "2..........",
+                                 "2..........", "2..........", "2..........", "2.4........",
+                                 "2.4........", "2.443214321", "21412341234"}));
     EXPECT_EQ(feeder(game), "......333333");
 }
 
@@ -108,18 +104,17 @@ TEST(ModeShiftMegaRow, ThreeEmptyColumnsTakeTwoCopiesThenAFreshFeeder)
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 2);
     // Rows 8 and 9 had no symbol: their feeder symbols land in column 10, then column 9.
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "...........", "...........", "...........", "...........",
-                                 ".........44", ".........44", ".4443214321", "14412341234"}));
+    EXPECT_EQ(field(game), rows({".........44",
+                                 ".........44",
+                                 ".4443214321",
+                                 "14412341234"}));
     EXPECT_EQ(feeder(game), ".22222222222");
 }
 
 TEST(ModeShiftMegaRow, ElevenEmptyColumnsTakeSixCopiesInTheFirstPass)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",});
+    setField(game, {"..........."});
     setFeeder(game, "...........1");
     int refills = 0;
     scriptRefills(game, {10, 10, 10, 10}, refills);

@@ -14,9 +14,7 @@ namespace {
 // A field holding `n` isolated symbols (a chequerboard of 0s and 1s from the bottom right).
 void isolatedSymbols(Game &game, int n)
 {
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "..........."});
+    setField(game, {"..........."});
     for (int i = 0; i < n; ++i) {
         const int c = 10 - i % 11;
         const int r = 11 - i / 11;
@@ -48,9 +46,8 @@ TEST(TotalScore, Points32ClampsToAThirtyTwoBitScore)
 TEST(Scoring, RemovalsAddNTimesNMinusOne)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", ".3.........", "2233......."});
+    setField(game, {".3.........",
+                    "2233......."});
     game.setGameMode(GameMode{5});
     RecordingListener listener;
     game.setListener(&listener);
@@ -160,9 +157,8 @@ TEST(AnyMoveLeft, LooksAtFieldNeighboursOnly)
 TEST(Scoring, TheGameEndsInTheDoubleClickThatLeavesNoMove)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "1..........", "0011......."});
+    setField(game, {"1..........",
+                    "0011......."});
     game.setGameMode(GameMode::Standard);
     RecordingListener listener;
     game.setListener(&listener);

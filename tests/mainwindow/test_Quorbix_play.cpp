@@ -246,9 +246,7 @@ TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)
 
     // The end of a game that enters the high score list is silent too.
     ModalWatcher watcher;
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";
-    setField(form->game(), rows);
+    setField(form->game(), {"00.......1."});
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     EXPECT_TRUE(watcher.classNames().contains("THighScoreForm"));
@@ -297,9 +295,7 @@ TEST_F(MainFormTest, TheEndOfAGameShowsTheResultThenTheHighScores)
         }
     };
     // One pair and a lone symbol: removing the pair ends the game with one symbol left.
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";
-    setField(form->game(), rows);
+    setField(form->game(), {"00.......1."});
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
 
@@ -330,9 +326,8 @@ TEST_F(MainFormTest, AHugeTotalEntersTheHighScoreListClampedNotWrappedAround)
             prompt->accept();
         }
     };
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";   // the pair ends the game with one symbol left: a bonus of 1000
-    setField(form->game(), rows);
+    // The pair ends the game with one symbol left: a bonus of 1000.
+    setField(form->game(), {"00.......1."});
     form->game().setTotalScoreForTesting(engine::TotalScore::fromPoints(2147483600LL));
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
