@@ -99,7 +99,9 @@ TEST_F(MenuItemTest, LaysOutThePartsOfAnItem)
     EXPECT_EQ(popupItem.mark, QRect(11, 7, 10, 10));
     EXPECT_EQ(popupItem.text, QRect(28, 0, 96, 24));
     EXPECT_EQ(popupItem.separator, QRect(35, 12, 89, 1));
-    EXPECT_EQ(popupItem.caption, QRect(31, 5, 93, 19));   // 3 px in, centred on 13 px of text
+    // The caption 3 px in, centred on the font's text height.
+    const int captionTop = (24 - textHeight(look.font)) / 2;
+    EXPECT_EQ(popupItem.caption, QRect(31, captionTop, 93, 24 - captionTop));
 
     MenuItemInfo mirrored = popup("Exit");
     mirrored.rightToLeft = true;
@@ -108,7 +110,7 @@ TEST_F(MenuItemTest, LaysOutThePartsOfAnItem)
     EXPECT_EQ(rtl.mark, QRect(107, 7, 10, 10));
     EXPECT_EQ(rtl.text, QRect(4, 0, 96, 24));
     EXPECT_EQ(rtl.separator, QRect(4, 12, 89, 1));
-    EXPECT_EQ(rtl.caption, QRect(4, 5, 93, 19));
+    EXPECT_EQ(rtl.caption, QRect(4, captionTop, 93, 24 - captionTop));
 
     // A picture wider than the column widens its mark and pushes the text along.
     MenuItemInfo wide = popup("Exit");
@@ -125,7 +127,8 @@ TEST_F(MenuItemTest, LaysOutThePartsOfAnItem)
     EXPECT_EQ(bar.item, QRect(0, 0, 40, 22));
     EXPECT_EQ(bar.mark, QRect(7, 5, 10, 11));
     EXPECT_EQ(bar.text, bar.item);
-    EXPECT_EQ(bar.caption, QRect(3, 4, 37, 18));
+    const int barCaptionTop = (22 - textHeight(look.font)) / 2;
+    EXPECT_EQ(bar.caption, QRect(3, barCaptionTop, 37, 22 - barCaptionTop));
 }
 
 TEST_F(MenuItemTest, SeparatorIsFourHighWhateverProposed)
