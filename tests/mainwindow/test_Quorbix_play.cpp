@@ -181,8 +181,8 @@ TEST_F(MainFormTest, TheDesktopsKeysReachTheCommandsFromTheBoardWhileTheirItemsA
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_TRUE(grid()->hasFocus());
     setField(form->game(), ThreeAndPair);
-    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(grid(), static_cast<Qt::Key>(key), modifiers);
+    const auto key = [this](int code, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(grid(), static_cast<Qt::Key>(code), modifiers);
     };
 
     key(Qt::Key_Z, Qt::ControlModifier);   // nothing to undo yet: the key does nothing
