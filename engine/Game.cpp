@@ -51,17 +51,6 @@ bool findClosedRun(At at, std::int32_t last, std::int32_t &s, std::int32_t &e)
 
 }  // namespace
 
-const char *GameModeCaption(std::int32_t mode)
-{
-    switch (mode) {
-    case 0: return "Standard";
-    case 1: return "Shifter";
-    case 2: return "Add Mega Row";
-    case 3: return "Shift Mega Row";
-    default: return nullptr;
-    }
-}
-
 Game::Game(Clock clock)
     : kindCap_(TotalCells / KindCount), listener_(&silentListener())
 {
@@ -239,10 +228,10 @@ RemovalResult Game::RemoveGroup()
 
     SettleAllColumns();
     switch (gameMode_) {
-    case 0: RemoveEmptyColumns(); break;
-    case 1: ShiftAllRowsRight(); break;
-    case 2: RemoveEmptyColumns(); FeedEmptyColumns(); break;
-    case 3: ShiftAllRowsRight(); FeedEmptyColumns(); break;
+    case GameMode::Standard: RemoveEmptyColumns(); break;
+    case GameMode::Shifter: ShiftAllRowsRight(); break;
+    case GameMode::AddMegaRow: RemoveEmptyColumns(); FeedEmptyColumns(); break;
+    case GameMode::ShiftMegaRow: ShiftAllRowsRight(); FeedEmptyColumns(); break;
     default: break;   // a hand-edited mode: the fall alone
     }
 
@@ -352,19 +341,19 @@ std::int32_t Game::RightmostEmptyInRow(std::int32_t row) const
 void Game::FeedEmptyColumns()
 {
     // Only the feeding modes place symbols; elsewhere the loop below would never end.
-    const std::int32_t mode = gameMode_;
-    if (mode != 2 && mode != 3) return;
+    const GameMode mode = gameMode_;
+    if (!feedsEmptyColumns(mode)) return;
     while (isEmpty(board_.at(0, LastRow))) {
         for (std::int32_t j = 0; j < FieldColumns; ++j) {
             if (!isEmpty(board_.at(j, LastRow))) continue;
             for (std::int32_t r = LastRow; r >= 0; --r) {
-                if (mode == 2)
+                if (mode == GameMode::AddMegaRow)
                     PlaceFeederSymbol(0, r);
                 else
                     PlaceFeederSymbol(RightmostEmptyInRow(r), r);
             }
         }
-        if (mode == 2) RemoveEmptyColumns();
+        if (mode == GameMode::AddMegaRow) RemoveEmptyColumns();
         FillFeeder();
     }
 }
@@ -465,8 +454,8 @@ void Game::Redo()
 
 // ---------------------------------------------------------------- values
 
-std::int32_t Game::gameMode() const { return gameMode_; }
-void Game::setGameMode(std::int32_t mode) { gameMode_ = mode; }
+GameMode Game::gameMode() const { return gameMode_; }
+void Game::setGameMode(GameMode mode) { gameMode_ = mode; }
 CellPos Game::CurrentCell() const { return currentCell_; }
 bool Game::SuppressNextSelection() const { return suppressNextSelection_; }
 std::int32_t Game::SelectionCount() const { return selectionCount_; }

@@ -6,6 +6,7 @@
 // (NewGame, RemoveGroup, SettleColumn, ...).
 
 #include "Board.h"
+#include "GameMode.h"
 #include "TotalScore.h"
 
 #include <array>
@@ -19,9 +20,6 @@ struct CellPos {
     std::int32_t row = 0;
     bool operator==(const CellPos &) const = default;
 };
-
-// Mode captions; nullptr for a value outside 0..3.
-const char *GameModeCaption(std::int32_t mode);
 
 struct SelectionResult {
     std::int32_t previewPoints = 0;   // n x (n - 1) for n >= 2, else 0
@@ -94,11 +92,11 @@ public:
     void CloseEmptyColumn(std::int32_t column);
     void RemoveEmptyColumns();
 
-    // Feeder (modes 2 and 3)
+    // Feeder (AddMegaRow and ShiftMegaRow)
     void FillFeeder();
     void PlaceFeederSymbol(std::int32_t column, std::int32_t row);
     std::int32_t RightmostEmptyInRow(std::int32_t row) const;
-    void FeedEmptyColumns();   // does nothing outside modes 2 and 3
+    void FeedEmptyColumns();   // does nothing in the other modes
 
     // End of game: plays "GONG", composes the texts, sets GameBonus, calls gameOver(texts).
     // Callable on its own (RemoveGroup calls it when no move is left).
@@ -112,8 +110,8 @@ public:
     void Redo();
 
     // Mode: takes effect at the next removal
-    std::int32_t gameMode() const;
-    void setGameMode(std::int32_t mode);
+    GameMode gameMode() const;
+    void setGameMode(GameMode mode);
 
     // Values
     CellPos CurrentCell() const;
@@ -157,7 +155,7 @@ private:
     TotalScore redoScore_{};
     bool undoAvailable_ = false;
     bool redoAvailable_ = false;
-    std::int32_t gameMode_ = 0;
+    GameMode gameMode_ = GameMode::Standard;
     std::int32_t gameBonus_ = 0;
     EndGameTexts endGameTexts_{};
     Clock clock_;

@@ -5,6 +5,7 @@
 #include "PictureTable.h"
 
 #include "Board.h"
+#include "GameMode.h"
 
 #include <QFont>
 #include <QPoint>
@@ -34,16 +35,16 @@ constexpr ViewGeometry viewGeometry(PictureSize size)
     return {268, 293, 24, 5, 0};
 }
 
-constexpr bool showsFeeder(int gameMode) { return gameMode == 2 || gameMode == 3; }
+constexpr bool showsFeeder(engine::GameMode gameMode) { return engine::feedsEmptyColumns(gameMode); }
 
 // The room right of the view for the feeder preview.
-constexpr int feederAllowance(PictureSize size, int gameMode)
+constexpr int feederAllowance(PictureSize size, engine::GameMode gameMode)
 {
     return showsFeeder(gameMode) ? viewGeometry(size).cell + 5 : 0;
 }
 
 // The window's outer size as the classic frame measured it (a 3-pixel frame on each side).
-constexpr QSize outerWindowSize(PictureSize size, int gameMode)
+constexpr QSize outerWindowSize(PictureSize size, engine::GameMode gameMode)
 {
     const ViewGeometry g = viewGeometry(size);
     return {g.width + feederAllowance(size, gameMode) + 3 * g.margin, g.height + 66};
@@ -51,7 +52,7 @@ constexpr QSize outerWindowSize(PictureSize size, int gameMode)
 
 // Our client area is as wide as the outer window less that frame.
 constexpr int FrameAllowance = 6;
-constexpr int clientWidth(PictureSize size, int gameMode)
+constexpr int clientWidth(PictureSize size, engine::GameMode gameMode)
 {
     return outerWindowSize(size, gameMode).width() - FrameAllowance;
 }

@@ -73,9 +73,12 @@ const char *const ModeCaptions[] = {
     QT_TRANSLATE_NOOP("GameMode", "Shift Mega Row"),
 };
 
-QString modeCaption(int mode)
+// A hand-edited settings file may name a mode outside the four: it has no caption.
+QString modeCaption(engine::GameMode mode)
 {
-    return QCoreApplication::translate("GameMode", ModeCaptions[mode]);
+    const auto index = static_cast<std::size_t>(mode);
+    return index < std::size(ModeCaptions) ? QCoreApplication::translate("GameMode", ModeCaptions[index])
+                                           : QString();
 }
 
 }  // namespace
@@ -125,7 +128,7 @@ void TForm1::FormCreate()
     ui->StatusBar1->setPanelText(TotalPoints, QStringLiteral("0"));
 
     for (QAction *item : ui->ModeGroup->actions())
-        item->setText(modeCaption(item->property("GameMode").toInt()));
+        item->setText(modeCaption(engine::GameMode{item->property("GameMode").toInt()}));
     attachShortcuts();
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
@@ -228,7 +231,7 @@ void TForm1::ReadWindowSettings()
     ApplyPictureSize(pictureSize_);
     game_.setGameMode(settings.gameMode);
     for (QAction *item : ui->ModeGroup->actions())
-        if (item->property("GameMode").toInt() == settings.gameMode) item->setChecked(true);
+        if (engine::GameMode{item->property("GameMode").toInt()} == settings.gameMode) item->setChecked(true);
     NewGame();
 }
 
@@ -439,10 +442,10 @@ void TForm1::gameOver(const engine::EndGameTexts &texts)
     result->deleteLater();
     // A session that ended in the game-over window leaves no loop to ask for a name in.
     if (sessionEnding_) {
-        StoreHighScoreAtSessionEnd(this, game_.gameMode(), texts.points, texts.bonusPoints);
+        StoreHighScoreAtSessionEnd(this, static_cast<int>(game_.gameMode()), texts.points, texts.bonusPoints);
         return;
     }
-    ShowHighScores(this, true, game_.gameMode(), texts.points, texts.bonusPoints, soundsOn_);
+    ShowHighScores(this, true, static_cast<int>(game_.gameMode()), texts.points, texts.bonusPoints, soundsOn_);
 }
 
 // ---------------------------------------------------------------- commands
@@ -468,16 +471,16 @@ void TForm1::Redo2Click() { game_.Redo(); }
 
 void TForm1::Soundson1Click() { soundsOn_ = ui->Soundson1->isChecked(); }
 
-void TForm1::SetGameMode(int mode)
+void TForm1::SetGameMode(engine::GameMode mode)
 {
     // The rules change at the next removal; the caption and the width at the next new game.
     game_.setGameMode(mode);
 }
 
-void TForm1::Normal1Click() { SetGameMode(0); }
-void TForm1::Shifter1Click() { SetGameMode(1); }
-void TForm1::AddLast1Click() { SetGameMode(2); }
-void TForm1::MegaShift1Click() { SetGameMode(3); }
+void TForm1::Normal1Click() { SetGameMode(engine::GameMode::Standard); }
+void TForm1::Shifter1Click() { SetGameMode(engine::GameMode::Shifter); }
+void TForm1::AddLast1Click() { SetGameMode(engine::GameMode::AddMegaRow); }
+void TForm1::MegaShift1Click() { SetGameMode(engine::GameMode::ShiftMegaRow); }
 
 void TForm1::SetPictureSize(PictureSize size)
 {
@@ -518,7 +521,7 @@ void TForm1::SelectSymbols1Click()
 
 void TForm1::dfdf1Click()
 {
-    ShowHighScores(this, false, game_.gameMode(), 0, 0, soundsOn_);
+    ShowHighScores(this, false, static_cast<int>(game_.gameMode()), 0, 0, soundsOn_);
 }
 
 void TForm1::Showimagedispersion1Click()

@@ -90,7 +90,7 @@ private:
     void DrawGrid1DrawCell(QPainter &painter, int column, int row, const QRect &rect);
     void FormPaint(QPainter &painter);
 
-    void SetGameMode(int mode);
+    void SetGameMode(engine::GameMode mode);
     void SetPictureSize(quorbix::PictureSize size);
     void reloadPictures();
     void fitWindow();

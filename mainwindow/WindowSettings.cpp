@@ -19,7 +19,7 @@ WindowSettings WindowSettings::read(const QString &settingsPath)
     WindowSettings s;
     s.soundsOn = file.readBool(SoundsSection, SoundsKey, true);
     s.pictureSizeCode = file.readInteger(SizeSection, SizeKey, 0);
-    s.gameMode = file.readInteger(ModeSection, ModeKey, 0);
+    s.gameMode = engine::GameMode{file.readInteger(ModeSection, ModeKey, 0)};
     return s;
 }
 
@@ -28,7 +28,7 @@ void WindowSettings::write(const QString &settingsPath) const
     platform::ProfileFile file(settingsPath);
     file.writeBool(SoundsSection, SoundsKey, soundsOn);
     file.writeInteger(SizeSection, SizeKey, pictureSizeCode);
-    file.writeInteger(ModeSection, ModeKey, gameMode);
+    file.writeInteger(ModeSection, ModeKey, static_cast<std::int32_t>(gameMode));
 }
 
 }  // namespace quorbix

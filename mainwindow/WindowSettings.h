@@ -1,16 +1,16 @@
 #pragma once
 // The three window settings kept in the settings file: sounds, picture size and game mode.
 
-#include <QString>
+#include "GameMode.h"
 
-#include <cstdint>
+#include <QString>
 
 namespace quorbix {
 
 struct WindowSettings {
     bool soundsOn = true;
     int pictureSizeCode = 0;   // 0 Standard, 1 Big, 2 Small; other values change nothing
-    std::int32_t gameMode = 0; // taken as read, even outside 0..3
+    engine::GameMode gameMode = engine::GameMode::Standard; // taken as read, even outside the four
 
     // A missing file, section or key, or text that is not a number, gives the default.
     static WindowSettings read(const QString &settingsPath);

@@ -143,10 +143,8 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
-    // The skin paints over the control's own painting; a speed button's is left out.
     if (type == QEvent::Paint) {
-        if (isSpeedButton(control)) paint();
-        else paintAfterTheControl(event);
+        onPaint(*control, event);
         return true;
     }
 
@@ -156,66 +154,75 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
     // here touches it afterwards.
     switch (type) {
     case QEvent::FocusIn:
-        state_.hot = true;
-        control->update();
-        break;
-    case QEvent::FocusOut:
-        state_.hot = false;
-        control->update();
-        break;
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
-            state_.spaceDown = true;
-            if (!spaceSeen_) control->update();
-            spaceSeen_ = true;
-        }
-        break;
-    case QEvent::KeyRelease: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Space && !key->isAutoRepeat()) {
-            state_.spaceDown = false;
-            spaceSeen_ = false;
-            control->update();
-        }
-        break;
-    }
+    case QEvent::FocusOut: onFocusChange(*control, type == QEvent::FocusIn); break;
+    case QEvent::KeyPress: onKeyPress(*control, *static_cast<QKeyEvent *>(event)); break;
+    case QEvent::KeyRelease: onKeyRelease(*control, *static_cast<QKeyEvent *>(event)); break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        // A double click is a second press.
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            state_.buttonDown = true;
-            control->update();
-        }
-        break;
+    case QEvent::MouseButtonDblClick:   // a double click is a second press
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            state_.buttonDown = false;
-            control->update();
-        }
+        onMouseButton(*control, *static_cast<QMouseEvent *>(event), type != QEvent::MouseButtonRelease);
         break;
-    case QEvent::EnabledChange:
-        if (!control->isEnabled()) state_.hot = false;
-        control->update();
-        break;
+    case QEvent::EnabledChange: onEnabledChange(*control); break;
     case QEvent::Enter:
-        if (control->isEnabled()) {
-            state_.hot = true;
-            control->update();
-        }
-        break;
-    case QEvent::Leave:
-        if (control->isEnabled()) {
-            state_.hot = false;
-            control->update();
-        }
-        break;
+    case QEvent::Leave: onHover(*control, type == QEvent::Enter); break;
     case QEvent::PaletteChange:
-    case QEvent::FontChange:
-        control->update();
-        break;
+    case QEvent::FontChange: control->update(); break;
     default: break;
     }
     return false;
+}
+
+// The skin paints over the control's own painting; a speed button's is left out.
+void ControlSubClass::onPaint(QWidget &control, QEvent *event)
+{
+    if (isSpeedButton(&control))
+        paint();
+    else
+        paintAfterTheControl(event);
+}
+
+void ControlSubClass::onFocusChange(QWidget &control, bool focused)
+{
+    state_.hot = focused;
+    control.update();
+}
+
+// The space bar presses a focused button; its auto-repeat repaints once.
+void ControlSubClass::onKeyPress(QWidget &control, const QKeyEvent &key)
+{
+    if (key.key() != Qt::Key_Space) return;
+    state_.spaceDown = true;
+    if (!spaceSeen_) control.update();
+    spaceSeen_ = true;
+}
+
+void ControlSubClass::onKeyRelease(QWidget &control, const QKeyEvent &key)
+{
+    if (key.key() != Qt::Key_Space || key.isAutoRepeat()) return;
+    state_.spaceDown = false;
+    spaceSeen_ = false;
+    control.update();
+}
+
+void ControlSubClass::onMouseButton(QWidget &control, const QMouseEvent &mouse, bool down)
+{
+    if (mouse.button() != Qt::LeftButton) return;
+    state_.buttonDown = down;
+    control.update();
+}
+
+void ControlSubClass::onEnabledChange(QWidget &control)
+{
+    if (!control.isEnabled()) state_.hot = false;
+    control.update();
+}
+
+// The mouse over a disabled control changes nothing.
+void ControlSubClass::onHover(QWidget &control, bool entered)
+{
+    if (!control.isEnabled()) return;
+    state_.hot = entered;
+    control.update();
 }
 
 void ControlSubClass::paint()

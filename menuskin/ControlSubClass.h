@@ -9,6 +9,9 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+class QMouseEvent;
+
 namespace menuskin {
 
 class TMenuSkin;
@@ -38,6 +41,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // One handler for each kind of event the look depends on.
+    void onPaint(QWidget &control, QEvent *event);
+    void onFocusChange(QWidget &control, bool focused);
+    void onKeyPress(QWidget &control, const QKeyEvent &key);
+    void onKeyRelease(QWidget &control, const QKeyEvent &key);
+    void onMouseButton(QWidget &control, const QMouseEvent &mouse, bool down);
+    void onEnabledChange(QWidget &control);
+    void onHover(QWidget &control, bool entered);
+
     void paintAfterTheControl(QEvent *event);
     void paint();
     void switchOffFrame();

@@ -60,8 +60,8 @@ QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize prop
         // as the platform's bar is: a caption does not raise it.
         size.setHeight(std::max(proposed.height(), picture.height() + 6));
     } else {
-        const int text = textHeight(look.font);
-        const int h = std::max(text + roundHalfEven(0.75 * text), picture.height() + 6);
+        const int lineHeight = textHeight(look.font);
+        const int h = std::max(lineHeight + roundHalfEven(0.75 * lineHeight), picture.height() + 6);
         size.setHeight(std::max(proposed.height(), h));
     }
     return size;
@@ -145,143 +145,196 @@ void DrawCheckMark(QPainter &canvas, const SkinLook &look, const MenuItemInfo &i
     polyline(canvas, {{L + 4, B - 2}, {Rt - 2, T + 3}}, tick);
 }
 
-void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
-                  const SkinLook &look, bool selected, bool hot)
+MenuItemLayout LayoutMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize size)
 {
-    const SkinPalette &pal = look.palette;
-    const int W = rect.width();
-    const int H = rect.height();
+    const int W = size.width();
+    const int H = size.height();
     const bool bar = item.barItem;
-
-    // 1. The item is composed in a white work image and copied in one piece; on a scaled screen
-    // the work image has the screen's pixels, so the picture and the caption stay sharp.
-    const qreal ratio = target.device() ? target.device()->devicePixelRatio() : 1.0;
-    QImage work(QSize(bar ? W : W + 4, bar ? H : H + 1) * ratio, QImage::Format_RGB32);
-    work.setDevicePixelRatio(ratio);
-    work.fill(Qt::white);
-    QPainter canvas(&work);
-    canvas.setFont(look.font);
-    const Edges R = bar ? Edges{0, 0, W, H} : Edges{4, 0, W + 4, H + 1};
-    const Edges background{0, 0, W + 4, H + 1};
+    const bool rtl = item.rightToLeft;
     const bool hasPicture = !item.picture.isNull();
     const int pictureWidth = hasPicture ? pictureExtent(item.picture).width() : 0;
 
-    // 4. Icon column and 5. mark rectangle.
-    const Edges ic = item.rightToLeft ? Edges{R.R - look.IconWidth, R.T, R.R, R.B}
-                                      : Edges{R.L, R.T, R.L + look.IconWidth, R.B};
-    Edges mr;
+    // A popup item is composed 4 px wider and 1 px higher than its rectangle, so that the
+    // gradient and the selection box reach under the popup's frame.
+    MenuItemLayout layout;
+    layout.workSize = bar ? QSize(W, H) : QSize(W + 4, H + 1);
+    layout.workLeft = bar ? 0 : -4;
+    const Edges itemEdges = bar ? Edges{0, 0, W, H} : Edges{4, 0, W + 4, H + 1};
+    layout.item = itemEdges.rect();
+    layout.background = Edges{0, 0, W + 4, H + 1}.rect();
+
+    const Edges icon = rtl ? Edges{itemEdges.R - look.IconWidth, itemEdges.T, itemEdges.R, itemEdges.B}
+                           : Edges{itemEdges.L, itemEdges.T, itemEdges.L + look.IconWidth, itemEdges.B};
+    layout.iconColumn = icon.rect();
+
+    // A picture's mark frames the picture, as wide as the picture where it is wider than the
+    // column; a mark of its own is a 10-px square in the column's middle.
+    Edges mark;
     if (hasPicture) {
-        mr = {ic.L + 1, ic.T + 2, ic.R - 3, ic.B - 2};
+        mark = {icon.L + 1, icon.T + 2, icon.R - 3, icon.B - 2};
         if (pictureWidth > look.IconWidth) {
-            if (item.rightToLeft)
-                mr.L = mr.R - pictureWidth;
+            if (rtl)
+                mark.L = mark.R - pictureWidth;
             else
-                mr.R = mr.L + pictureWidth;
+                mark.R = mark.L + pictureWidth;
         }
     } else {
-        const int left = ic.L + (ic.width() - 10) / 2;
-        const int top = ic.T + (ic.height() - 10) / 2;
-        mr = {left, top, left + 10, top + 10};
+        const int left = icon.L + (icon.width() - 10) / 2;
+        const int top = icon.T + (icon.height() - 10) / 2;
+        mark = {left, top, left + 10, top + 10};
     }
-    if (bar) mr.T -= 1;
+    if (bar) mark.T -= 1;
+    layout.mark = mark.rect();
 
-    // 6. Text rectangle.
-    Edges tr{R.L, R.T, R.R, R.B};
-    if (!item.rightToLeft) {
-        tr.L = R.L + (bar ? 4 : look.IconWidth);
-        if (tr.L < R.L + pictureWidth) tr.L = R.L + pictureWidth + 4;
+    Edges text = itemEdges;
+    if (!rtl) {
+        text.L = itemEdges.L + (bar ? 4 : look.IconWidth);
+        if (text.L < itemEdges.L + pictureWidth) text.L = itemEdges.L + pictureWidth + 4;
     } else {
-        tr.R = bar ? R.R - 4 : R.R - look.IconWidth;
-        if (tr.R > R.R - pictureWidth) tr.R = R.R - pictureWidth - 8;
+        text.R = bar ? itemEdges.R - 4 : itemEdges.R - look.IconWidth;
+        if (text.R > itemEdges.R - pictureWidth) text.R = itemEdges.R - pictureWidth - 8;
     }
     if (bar && hasPicture) {
-        if (item.rightToLeft)
-            tr.R += 5;
+        if (rtl)
+            text.R += 5;
         else
-            tr.L -= 5;
+            text.L -= 5;
     } else if (bar) {
-        tr = R;
+        text = itemEdges;
     }
+    layout.text = text.rect();
 
-    // 7. Background.
-    // The colour the background was filled with last: a disabled check mark is filled with it.
-    ColorValue lastFill = pal.IconColumnFace;
-    ColorValue barFace = pal.BarFace;
-    if (bar) {
-        if (look.DrawMenuBar) barFace = platform::colorToRgb(look.colors.MenuBarColor);
-        fillEdges(canvas, R, barFace);
-        lastFill = barFace;
-    } else if (look.IsTrueColor && look.Gradient) {
-        lastFill = DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(), item.rightToLeft);
-    } else {
-        fillEdges(canvas, background, pal.MenuFace);
-        fillEdges(canvas, ic, pal.IconColumnFace);
-    }
+    // The separator line starts 7 px off the icon column, at half the item's height.
+    const int y = text.T + roundHalfEven((text.B - text.T) / 2.0);
+    layout.separator = (rtl ? Edges{text.L, y, text.R - 7, y + 1} : Edges{text.L + 7, y, text.R, y + 1}).rect();
 
-    // 8. Selection.
+    Edges caption = text;
+    if (rtl)
+        caption.R -= 3;
+    else
+        caption.L += 3;
+    caption.T += (caption.height() - textHeight(look.font)) / 2;
+    layout.caption = caption.rect();
+    return layout;
+}
+
+namespace {
+
+// What the background and selection steps leave for the later ones.
+struct ItemFill {
+    ColorValue last;        // the colour filled last: a disabled check mark is filled with it
+    ColorValue barFace;     // the bar's colour under a bar item
     bool shownSelected = false;
+};
+
+ItemFill paintBackground(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item,
+                         const MenuItemLayout &layout)
+{
+    const SkinPalette &pal = look.palette;
+    const Edges R = Edges::of(layout.item);
+    ItemFill fill{pal.IconColumnFace, pal.BarFace, false};
+    if (item.barItem) {
+        if (look.DrawMenuBar) fill.barFace = platform::colorToRgb(look.colors.MenuBarColor);
+        fillEdges(canvas, R, fill.barFace);
+        fill.last = fill.barFace;
+    } else if (look.IsTrueColor && look.Gradient) {
+        fill.last = DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(), item.rightToLeft);
+    } else {
+        fillEdges(canvas, Edges::of(layout.background), pal.MenuFace);
+        fillEdges(canvas, Edges::of(layout.iconColumn), pal.IconColumnFace);
+    }
+    return fill;
+}
+
+// The selection box of a selected item, or the box of a bar item under the mouse.
+void paintSelection(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item,
+                    const MenuItemLayout &layout, bool selected, bool hot, ItemFill &fill)
+{
+    const SkinPalette &pal = look.palette;
+    const Edges R = Edges::of(layout.item);
+    const bool bar = item.barItem;
     if (selected && look.DrawSelect) {
         if (bar) {
             SkinLook barLook = look;
-            barLook.palette.BarFace = barFace;
-            lastFill = DrawBarSelection(canvas, barLook, !item.rightToLeft && look.IsTrueColor,
-                                        look.colors.MenuBarColor, R.rect());
+            barLook.palette.BarFace = fill.barFace;
+            fill.last = DrawBarSelection(canvas, barLook, !item.rightToLeft && look.IsTrueColor,
+                                         look.colors.MenuBarColor, layout.item);
         } else if (item.enabled) {
             const Edges box{R.L, R.T + 1, look.FlatMenu ? R.R - 1 : R.R, R.B - 1};
             rectangle(canvas, box, pal.SelectFrame, &pal.SelectFace);
         }
-        shownSelected = true;
+        fill.shownSelected = true;
     } else if (bar && item.enabled && hot) {
         rectangle(canvas, {R.L, R.T, R.R - 7, R.B}, pal.SelectFrame, &pal.SelectFace);
-        lastFill = pal.SelectFace;
-        shownSelected = true;
+        fill.last = pal.SelectFace;
+        fill.shownSelected = true;
     }
+}
 
-    // 9. Marks, 10. picture.
-    if (item.checked || item.radioItem) DrawCheckMark(canvas, look, item, selected, mr.rect(), hasPicture, lastFill);
-    if (hasPicture) {
-        PictureState state;
-        state.rightToLeft = item.rightToLeft;
-        state.checked = item.checked;
-        state.enabled = item.enabled;
-        state.lifted = selected || shownSelected;
-        DrawItemPicture(canvas, look, bar ? PictureOwner::BarItem : PictureOwner::PopupItem, state,
-                        ic.rect(), item.picture, pal.SelectFace);
-    }
+void paintPicture(QPainter &canvas, const SkinLook &look, const MenuItemInfo &item,
+                  const MenuItemLayout &layout, bool lifted)
+{
+    PictureState state;
+    state.rightToLeft = item.rightToLeft;
+    state.checked = item.checked;
+    state.enabled = item.enabled;
+    state.lifted = lifted;
+    DrawItemPicture(canvas, look, item.barItem ? PictureOwner::BarItem : PictureOwner::PopupItem, state,
+                    layout.iconColumn, item.picture, look.palette.SelectFace);
+}
 
-    if (item.separator) {
-        // 11. Separator line, starting right of the icon column.
-        const int y = tr.T + roundHalfEven((tr.B - tr.T) / 2.0);
-        const Edges line = item.rightToLeft ? Edges{tr.L, y, tr.R - 7, y + 1}
-                                            : Edges{tr.L + 7, y, tr.R, y + 1};
-        fillEdges(canvas, line, pal.SeparatorLine);
-    } else {
-        // 12. Caption and shortcut.
-        ItemTextState text;
-        if (item.rightToLeft) {
-            tr.R -= 3;
-            text.align = TextAlign::Right;
-            text.rightToLeft = true;
-        } else {
-            tr.L += 3;
-        }
-        tr.T += (tr.height() - textHeight(look.font)) / 2;
-        text.barItem = bar;
-        text.isDefault = item.isDefault;
-        text.enabled = item.enabled;
-        text.selected = selected;
-        DrawItemText(canvas, &work, look, QLatin1Char(' ') + item.caption, look.font,
-                     look.colors.FontColor, text, tr.rect(), item.shortcut);
-        if (!bar && item.hasSubItems) {
-            const ColorValue arrow = item.enabled ? (selected ? pal.SelectText : look.colors.FontColor)
-                                                  : pal.DisabledText;
-            drawSubMenuArrow(canvas, R, item.rightToLeft, arrow);
-        }
+// The caption and shortcut, and a popup item's sub-menu arrow.
+void paintCaption(QPainter &canvas, QImage &work, const SkinLook &look, const MenuItemInfo &item,
+                  const MenuItemLayout &layout, bool selected)
+{
+    const SkinPalette &pal = look.palette;
+    ItemTextState text;
+    if (item.rightToLeft) {
+        text.align = TextAlign::Right;
+        text.rightToLeft = true;
     }
+    text.barItem = item.barItem;
+    text.isDefault = item.isDefault;
+    text.enabled = item.enabled;
+    text.selected = selected;
+    DrawItemText(canvas, &work, look, QLatin1Char(' ') + item.caption, look.font,
+                 look.colors.FontColor, text, layout.caption, item.shortcut);
+    if (!item.barItem && item.hasSubItems) {
+        const ColorValue arrow = item.enabled ? (selected ? pal.SelectText : look.colors.FontColor)
+                                              : pal.DisabledText;
+        drawSubMenuArrow(canvas, Edges::of(layout.item), item.rightToLeft, arrow);
+    }
+}
+
+}  // namespace
+
+void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,
+                  const SkinLook &look, bool selected, bool hot)
+{
+    const MenuItemLayout layout = LayoutMenuItem(item, look, rect.size());
+
+    // The item is composed in a white work image and copied in one piece; on a scaled screen
+    // the work image has the screen's pixels, so the picture and the caption stay sharp.
+    const qreal ratio = target.device() ? target.device()->devicePixelRatio() : 1.0;
+    QImage work(layout.workSize * ratio, QImage::Format_RGB32);
+    work.setDevicePixelRatio(ratio);
+    work.fill(Qt::white);
+    QPainter canvas(&work);
+    canvas.setFont(look.font);
+
+    ItemFill fill = paintBackground(canvas, look, item, layout);
+    paintSelection(canvas, look, item, layout, selected, hot, fill);
+    const bool hasPicture = !item.picture.isNull();
+    if (item.checked || item.radioItem)
+        DrawCheckMark(canvas, look, item, selected, layout.mark, hasPicture, fill.last);
+    if (hasPicture) paintPicture(canvas, look, item, layout, selected || fill.shownSelected);
+    if (item.separator)
+        fillEdges(canvas, Edges::of(layout.separator), look.palette.SeparatorLine);
+    else
+        paintCaption(canvas, work, look, item, layout, selected);
     canvas.end();
 
-    // 13. One copy to the menu.
-    target.drawImage(bar ? rect.left() : rect.left() - 4, rect.top(), work);
+    target.drawImage(rect.left() + layout.workLeft, rect.top(), work);
 }
 
 }  // namespace menuskin

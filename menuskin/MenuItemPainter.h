@@ -31,6 +31,23 @@ struct MenuItemInfo {
 // The size of an item, given the size proposed for it.
 QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize proposed);
 
+// Where the parts of an item go, in the work image the item is composed in before it is copied
+// to the menu in one piece.
+struct MenuItemLayout {
+    QSize workSize;     // the work image; a popup item's reaches 4 px left of its rectangle
+    int workLeft = 0;   // the work image's left edge, relative to the item's rectangle
+    QRect item;         // the item's own rectangle
+    QRect background;   // the whole work image, which a popup's plain background fills
+    QRect iconColumn;   // the column of pictures and marks
+    QRect mark;         // the check or radio mark, or the frame around a checked picture
+    QRect text;         // the room beside the icon column
+    QRect separator;    // the line of a separator item
+    QRect caption;      // the caption and shortcut, indented and centred on the font's height
+};
+
+// Works out the rectangles of an item of the given size; paints nothing.
+MenuItemLayout LayoutMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize size);
+
 // Paints the item into its rectangle on target. selected: the item is highlighted (the open
 // or pressed bar item); hot: the mouse rests on a bar item that is not selected.
 void DrawMenuItem(QPainter &target, const QRect &rect, const MenuItemInfo &item,

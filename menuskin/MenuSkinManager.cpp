@@ -23,8 +23,8 @@ const QEvent::Type PendingFormsEvent = static_cast<QEvent::Type>(QEvent::User + 
 
 class FlatBorderEvent : public QEvent {
 public:
-    FlatBorderEvent(int type, QObject *item, QWidget *window, bool rightToLeft)
-        : QEvent(static_cast<QEvent::Type>(type)), item(item), window(window), rightToLeft(rightToLeft)
+    FlatBorderEvent(int type, QObject *forItem, QWidget *inWindow, bool isRightToLeft)
+        : QEvent(static_cast<QEvent::Type>(type)), item(forItem), window(inWindow), rightToLeft(isRightToLeft)
     {
     }
     QPointer<QObject> item;

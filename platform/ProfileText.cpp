@@ -26,21 +26,13 @@ bool isUtf8(const QByteArray &bytes)
 }
 
 // Windows-1252, the code page names were typed in on older systems: Latin-1 but for the
-// printable characters it puts at 0x80 to 0x9F. Its five unassigned bytes stay the C1 controls
-// of the same number, so every byte reads as some character and none is lost.
+// printable characters it puts at 0x80 to 0x9F. Qt decodes it through ICU, which reads its five
+// unassigned bytes as the C1 controls of the same number, so every byte reads as some character
+// and none is lost.
 QString fromWindows1252(const QByteArray &bytes)
 {
-    static constexpr char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString out(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
-    }
-    return out;
+    QStringDecoder decoder("windows-1252", QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
 }
 
 QString decode(const QByteArray &bytes, bool utf8)

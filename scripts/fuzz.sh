@@ -4,6 +4,7 @@
 # Without a number of runs it runs for 30 s; with one, for that many inputs (or one pass over the
 # corpus where that is more), shared out among [jobs] processes (1 unless given) on one corpus.
 # Needs clang with its libFuzzer runtime; without them it says so and ends successfully.
+# QUORBIX_WERROR=1 in the environment makes the fuzzer's compiler warnings errors.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -26,7 +27,10 @@ if ! clang++ -fsanitize=fuzzer "$probe" -o "$out/probe" >/dev/null 2>&1; then
   exit 0
 fi
 
-cmake -S "$src" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+werror=OFF
+[[ "${QUORBIX_WERROR:-0}" == 1 ]] && werror=ON
+cmake -S "$src" -B "$out" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUORBIX_WERROR="$werror" >/dev/null
 cmake --build "$out" -j "$(nproc)"
 
 # New inputs go to the first folder; the committed seeds stay as they are.

@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   file desktop-file-utils appstream lintian
   fonts-noto-cjk
   qt6-wayland weston

@@ -10,9 +10,10 @@ namespace {
 
 using engine::CellState;
 using engine::Game;
+using engine::GameMode;
 
 // A fixed, counting clock: every run deals the same boards.
-Game makeGame(std::uint32_t &clock, std::int32_t mode)
+Game makeGame(std::uint32_t &clock, GameMode mode)
 {
     Game game([&clock] { return clock++; });
     game.setGameMode(mode);
@@ -43,8 +44,8 @@ struct Position {
 };
 
 // Positions from random games, each with a cell whose group is to go; with `feeding`, only
-// those whose removal empties a column and so feeds (modes 2 and 3).
-std::vector<Position> positions(std::int32_t mode, bool feeding = false)
+// those whose removal empties a column and so feeds (AddMegaRow and ShiftMegaRow).
+std::vector<Position> positions(GameMode mode, bool feeding = false)
 {
     std::vector<Position> out;
     std::uint32_t clock = 1000;
@@ -72,7 +73,7 @@ std::vector<Position> positions(std::int32_t mode, bool feeding = false)
 void BM_NewGame(benchmark::State &state)
 {
     std::uint32_t clock = 1;
-    Game game = makeGame(clock, 0);
+    Game game = makeGame(clock, GameMode::Standard);
     for (auto _ : state) {
         game.NewGame();
         benchmark::DoNotOptimize(game.board());
@@ -96,7 +97,7 @@ BENCHMARK(BM_SelectGroupWholeField);
 template <bool Remove>
 void pressOnPositions(benchmark::State &state)
 {
-    const auto mode = static_cast<std::int32_t>(state.range(0));
+    const auto mode = static_cast<GameMode>(state.range(0));
     const std::vector<Position> pool = positions(mode, state.range(1) != 0);
     std::uint32_t clock = 7;
     Game game = makeGame(clock, mode);
@@ -128,7 +129,7 @@ BENCHMARK(BM_PressOnly)
 // press that ends each double-click, until no move is left (feeding modes: at most 1000 moves).
 void BM_WholeGame(benchmark::State &state)
 {
-    const auto mode = static_cast<std::int32_t>(state.range(0));
+    const auto mode = static_cast<GameMode>(state.range(0));
     std::uint32_t clock = 1;
     Game game = makeGame(clock, mode);
     long moves = 0;

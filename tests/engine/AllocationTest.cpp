@@ -54,7 +54,8 @@ TEST(NoAllocation, DuringWholeGamesInEveryMode)
     long removals = 0;
 
     counting = true;
-    for (int mode : {0, 1, 2, 3, 9}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode::AddMegaRow, GameMode::ShiftMegaRow,
+                          GameMode{9}}) {
         game.setGameMode(mode);
         for (int g = 0; g < 20; ++g) {
             game.NewGame();

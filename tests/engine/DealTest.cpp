@@ -116,12 +116,10 @@ TEST(NewGame, KeepsUndoModeCurrentCellAndBonus)
 {
     Game game(countingClock(5));
     game.NewGame();
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "11........."});
+    setField(game, {"11........."});
     game.DrawGrid1SelectCell(0, 11);
     game.SelectGroup();
-    game.setGameMode(1);
+    game.setGameMode(GameMode::Shifter);
     ASSERT_TRUE(game.RemoveGroup().gameOver);
     ASSERT_EQ(game.GameBonus(), 1000);
     game.DrawGrid1SelectCell(4, 7);
@@ -130,7 +128,7 @@ TEST(NewGame, KeepsUndoModeCurrentCellAndBonus)
     game.NewGame();
     EXPECT_TRUE(game.undoAvailable());
     EXPECT_FALSE(game.redoAvailable());
-    EXPECT_EQ(game.gameMode(), 1);
+    EXPECT_EQ(game.gameMode(), GameMode::Shifter);
     EXPECT_EQ(game.CurrentCell(), (engine::CellPos{4, 7}));
     EXPECT_EQ(game.GameBonus(), 1000);
     EXPECT_EQ(game.totalScore(), engine::TotalScore{});

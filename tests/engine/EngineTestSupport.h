@@ -1,7 +1,7 @@
 #pragma once
-// Positions for engine tests, written as 12 text rows of the 11 field columns:
-// '.' an Empty cell, '0'-'4' a Normal symbol, 'A'-'E' a Selected symbol of kind 0-4.
+// Positions and events for engine tests; boards are written as in BoardText.h.
 
+#include "BoardText.h"
 #include "Game.h"
 
 #include <array>
@@ -13,29 +13,10 @@ namespace enginetest {
 using engine::Cell;
 using engine::CellState;
 using engine::Game;
+using engine::GameMode;
 
-inline void setField(Game &game, const std::array<const char *, engine::Rows> &rows)
-{
-    engine::Board &b = game.boardForTesting();
-    for (int r = 0; r < engine::Rows; ++r) {
-        const std::string row = rows[r];
-        for (int c = 0; c < engine::FieldColumns; ++c) {
-            Cell &cell = b.at(c, r);
-            const char ch = row.at(c);
-            cell.mark = 0;
-            if (ch == '.') {
-                cell.kind = 0;
-                cell.state = CellState::Empty;
-            } else if (ch >= 'A' && ch <= 'E') {
-                cell.kind = static_cast<engine::SymbolKind>(ch - 'A');
-                cell.state = CellState::Selected;
-            } else {
-                cell.kind = static_cast<engine::SymbolKind>(ch - '0');
-                cell.state = CellState::Normal;
-            }
-        }
-    }
-}
+using boardtext::rows;
+using boardtext::setField;
 
 // A double-click as the board view delivers it: the press that selects, the removal, and the
 // press that completes the double-click.
@@ -69,13 +50,6 @@ inline std::string field(const engine::Board &b)
 }
 
 inline std::string field(const Game &game) { return field(game.board()); }
-
-inline std::string rows(const std::array<const char *, engine::Rows> &r)
-{
-    std::string out;
-    for (const char *row : r) (out += row) += '\n';
-    return out;
-}
 
 // The feeder column, top to bottom, in the same characters.
 inline std::string feeder(const Game &game)

@@ -9,10 +9,8 @@ using engine::CellState;
 namespace {
 
 // Three columns at the left emptied in one removal of three 0s.
-constexpr std::array<const char *, 12> ThreeColumnsGo = {
-    "...........", "...........", "...........", "...........",
-    "...........", "...........", "...........", "...........",
-    "...........", "...........", "...43214321", "00012341234"};
+const boardtext::BoardRows ThreeColumnsGo = {"...43214321",
+                                             "00012341234"};
 
 // Refill k (counted from 1) draws s from `blocks` and gives all its symbols kind k mod 5.
 void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
@@ -27,12 +25,12 @@ void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
 
 TEST(GameModeCaption, NamesTheFourModes)
 {
-    EXPECT_STREQ(engine::GameModeCaption(0), "Standard");
-    EXPECT_STREQ(engine::GameModeCaption(1), "Shifter");
-    EXPECT_STREQ(engine::GameModeCaption(2), "Add Mega Row");
-    EXPECT_STREQ(engine::GameModeCaption(3), "Shift Mega Row");
-    EXPECT_EQ(engine::GameModeCaption(4), nullptr);
-    EXPECT_EQ(engine::GameModeCaption(-1), nullptr);
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::Standard), "Standard");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::Shifter), "Shifter");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::AddMegaRow), "Add Mega Row");
+    EXPECT_STREQ(engine::GameModeCaption(GameMode::ShiftMegaRow), "Shift Mega Row");
+    EXPECT_EQ(engine::GameModeCaption(GameMode{4}), nullptr);
+    EXPECT_EQ(engine::GameModeCaption(GameMode{-1}), nullptr);
 }
 
 TEST(PlaceFeederSymbol, CopiesKindAndNormalStateOnlyFromASymbol)
@@ -60,19 +58,17 @@ TEST(RightmostEmptyInRow, SearchesFromTheRightAndGivesZeroForAFullRow)
 TEST(ModeAddMegaRow, OneEmptyColumnIsReplacedInOnePass)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "1.3.3.3.3.3", "10101010101"});
+    setField(game, {"1.3.3.3.3.3",
+                    "10101010101"});
     setFeeder(game, "....44444444");
     int refills = 0;
     scriptRefills(game, {7}, refills);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 1);
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "4..........", "4..........", "4..........", "4..........",
+    EXPECT_EQ(field(game), rows({"4..........", "4..........", "4..........", "4..........",
                                  "4..........", "4..........", "4.3.3.3.3.3", "40101010101"}));
     EXPECT_EQ(feeder(game), "........1111");
 }
@@ -84,14 +80,14 @@ TEST(ModeAddMegaRow, ThreeEmptyColumnsTakeThreePassesFromRightToLeft)
     setFeeder(game, "........4444");
     int refills = 0;
     scriptRefills(game, {10, 0, 5}, refills);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 3);
-    EXPECT_EQ(field(game), rows({"...........", "2..........", "2..........", "2..........",
-                                 "2..........", "2..........", "2..........", "2..........",
-                                 "2.4........", "2.4........", "2.443214321", "21412341234"}));
+    EXPECT_EQ(field(game), rows({"2..........", "2..........", "2..........", "2..........",
+                                 "2..........", "2..........", "2..........", "2.4........",
+                                 "2.4........", "2.443214321", "21412341234"}));
     EXPECT_EQ(feeder(game), "......333333");
 }
 
@@ -102,28 +98,27 @@ TEST(ModeShiftMegaRow, ThreeEmptyColumnsTakeTwoCopiesThenAFreshFeeder)
     setFeeder(game, "........4444");
     int refills = 0;
     scriptRefills(game, {10, 0}, refills);
-    game.setGameMode(3);
+    game.setGameMode(GameMode::ShiftMegaRow);
     RecordingListener listener;
     game.setListener(&listener);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 2);
     // Rows 8 and 9 had no symbol: their feeder symbols land in column 10, then column 9.
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "...........", "...........", "...........", "...........",
-                                 ".........44", ".........44", ".4443214321", "14412341234"}));
+    EXPECT_EQ(field(game), rows({".........44",
+                                 ".........44",
+                                 ".4443214321",
+                                 "14412341234"}));
     EXPECT_EQ(feeder(game), ".22222222222");
 }
 
 TEST(ModeShiftMegaRow, ElevenEmptyColumnsTakeSixCopiesInTheFirstPass)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",});
+    setField(game, {"..........."});
     setFeeder(game, "...........1");
     int refills = 0;
     scriptRefills(game, {10, 10, 10, 10}, refills);
-    game.setGameMode(3);
+    game.setGameMode(GameMode::ShiftMegaRow);
     game.FeedEmptyColumns();
     // Passes of 6, 3, 1 and 1 copies for 11, 5, 2 and 1 empty columns.
     EXPECT_EQ(field(game).substr(12 * 10), "...........\n32111111111\n");
@@ -133,7 +128,7 @@ TEST(ModeShiftMegaRow, ElevenEmptyColumnsTakeSixCopiesInTheFirstPass)
 
 TEST(FeedEmptyColumns, DoesNothingOutsideTheFeedingModes)
 {
-    for (int mode : {0, 1, 4, -3}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode{4}, GameMode{-3}}) {
         Game game;
         setField(game, ThreeColumnsGo);
         game.setGameMode(mode);
@@ -146,7 +141,7 @@ TEST(FeedEmptyColumns, DoesNothingOutsideTheFeedingModes)
 
 TEST(Modes, StandardAndShifterNeverTakeFromTheFeeder)
 {
-    for (int mode : {0, 1, 7}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode{7}}) {
         Game game;
         setField(game, ThreeColumnsGo);
         setFeeder(game, "222222222222");
@@ -167,8 +162,8 @@ TEST(Modes, AChangeOfModeActsAtTheNextRemoval)
     setFeeder(game, "...........2");
     int refills = 0;
     scriptRefills(game, {10, 10, 10}, refills);
-    game.setGameMode(0);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::Standard);
+    game.setGameMode(GameMode::AddMegaRow);
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(field(game).substr(12 * 11), "21212341234\n");
 }

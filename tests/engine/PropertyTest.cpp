@@ -60,28 +60,28 @@ int symbols(const engine::Board &b)
     return n;
 }
 
-void checkInvariants(const Game &game, int mode)
+void checkInvariants(const Game &game, GameMode mode)
 {
     const engine::Board &b = game.board();
     for (int c = 0; c <= 10; ++c)
         for (int r = 0; r < 11; ++r)
             ASSERT_FALSE(isSymbol(b.at(c, r)) && !isSymbol(b.at(c, r + 1)))
                 << "column " << c << " not settled\n" << field(game);
-    if (mode == 0 || mode == 2) {
+    if (mode == GameMode::Standard || mode == GameMode::AddMegaRow) {
         for (int c = 0; c < 10; ++c)
             ASSERT_FALSE(isSymbol(b.at(c, 11)) && !isSymbol(b.at(c + 1, 11)))
                 << "columns not packed right\n" << field(game);
     }
-    if (mode == 2) {
+    if (mode == GameMode::AddMegaRow) {
         ASSERT_TRUE(isSymbol(b.at(0, 11))) << "an empty column was not fed\n" << field(game);
     }
-    if (mode == 1 || mode == 3) {
+    if (mode == GameMode::Shifter || mode == GameMode::ShiftMegaRow) {
         for (int r = 0; r <= 11; ++r)
             for (int c = 0; c < 10; ++c)
                 ASSERT_FALSE(isSymbol(b.at(c, r)) && !isSymbol(b.at(c + 1, r)))
                     << "row " << r << " not packed right\n" << field(game);
     }
-    if (mode == 3) {
+    if (mode == GameMode::ShiftMegaRow) {
         ASSERT_TRUE(isSymbol(b.at(0, 11))) << "column 0 was not fed\n" << field(game);
     }
     // The feeder: Empty rows above, a block of 1 to 11 symbols at the bottom.
@@ -93,7 +93,7 @@ void checkInvariants(const Game &game, int mode)
     for (int r = 0; r <= 11; ++r) ASSERT_LT(b.at(engine::FeederColumn, r).kind, 5);
 }
 
-void playRandomGames(int mode, int games, std::uint32_t seed)
+void playRandomGames(GameMode mode, int games, std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     Game game;
@@ -131,7 +131,7 @@ void playRandomGames(int mode, int games, std::uint32_t seed)
             expectedTotal += static_cast<std::int64_t>(n) * (n - 1);
             ASSERT_EQ(removal.total, TotalScore::fromPoints(expectedTotal));
             ASSERT_EQ(game.totalScore(), TotalScore::fromPoints(expectedTotal));
-            if (mode != 2 && mode != 3) {
+            if (!engine::feedsEmptyColumns(mode)) {
                 ASSERT_EQ(symbols(game.board()), before - n);
             }
             ASSERT_NO_FATAL_FAILURE(checkInvariants(game, mode));
@@ -151,8 +151,8 @@ void playRandomGames(int mode, int games, std::uint32_t seed)
 
 }  // namespace
 
-TEST(RandomGames, Standard) { playRandomGames(0, 800, 1); }
-TEST(RandomGames, Shifter) { playRandomGames(1, 800, 2); }
-TEST(RandomGames, AddMegaRow) { playRandomGames(2, 600, 3); }
-TEST(RandomGames, ShiftMegaRow) { playRandomGames(3, 600, 4); }
-TEST(RandomGames, OutOfRangeMode) { playRandomGames(-7, 400, 5); }
+TEST(RandomGames, Standard) { playRandomGames(GameMode::Standard, 800, 1); }
+TEST(RandomGames, Shifter) { playRandomGames(GameMode::Shifter, 800, 2); }
+TEST(RandomGames, AddMegaRow) { playRandomGames(GameMode::AddMegaRow, 600, 3); }
+TEST(RandomGames, ShiftMegaRow) { playRandomGames(GameMode::ShiftMegaRow, 600, 4); }
+TEST(RandomGames, OutOfRangeMode) { playRandomGames(GameMode{-7}, 400, 5); }

@@ -78,9 +78,9 @@ TEST(ShiftRowRight, MatchesSingleRotationsAndRepaintsPerBatch)
 TEST(SettleColumn, KeepsTheOrderOfTheSymbols)
 {
     Game game;
-    setField(game, {"...........", "...........", "..1........", "...........",
-                    "...........", "..2........", "...........", "...........",
-                    "...........", "..3........", "..4........", ".........."  "."});
+    setField(game, {"..1........", "...........", "...........", "..2........",
+                    "...........", "...........", "...........", "..3........",
+                    "..4........", "..........."});
     game.SettleColumn(2);
     EXPECT_EQ(field(game).substr(12 * 8), "..1........\n..2........\n..3........\n..4........\n");
 }
@@ -88,10 +88,10 @@ TEST(SettleColumn, KeepsTheOrderOfTheSymbols)
 TEST(RemoveGroup, AGroupBelowSymbolsLetsThemFallInOrder)
 {
     Game game;
-    setField(game, {"...........", "...........", "..1........", "...........",
-                    "...........", "..2........", "...........", "...........",
-                    "...........", "..3........", "..4........", "..4.......0"});
-    game.setGameMode(5);   // out of range: the fall alone
+    setField(game, {"..1........", "...........", "...........", "..2........",
+                    "...........", "...........", "...........", "..3........",
+                    "..4........", "..4.......0"});
+    game.setGameMode(GameMode{5});   // out of range: the fall alone
     const auto removal = doubleClickAt(game, 2, 11);
     EXPECT_TRUE(removal.acted);
     EXPECT_EQ(removal.emptied, 2);
@@ -103,9 +103,8 @@ TEST(RemoveGroup, DoesNothingOnAnEmptyOrIsolatedCell)
 {
     Game game(countingClock(3));
     game.NewGame();
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "0..........", "10.22......"});
+    setField(game, {"0..........",
+                    "10.22......"});
     const std::string before = field(game);
     RecordingListener listener;
     game.setListener(&listener);
@@ -126,10 +125,9 @@ TEST(RemoveGroup, DoesNothingOnAnEmptyOrIsolatedCell)
 TEST(RemoveGroup, EmptiesTheSelectedGroupWhereverTheCurrentCellWent)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "2.....33...", "2.....44..1"});
-    game.setGameMode(5);
+    setField(game, {"2.....33...",
+                    "2.....44..1"});
+    game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(0, 11);
     game.SelectGroup();
     game.DrawGrid1SelectCell(6, 10);   // dragged onto a pair of 3s
@@ -142,10 +140,9 @@ TEST(RemoveGroup, EmptiesTheSelectedGroupWhereverTheCurrentCellWent)
 TEST(RemoveGroup, ALoneSelectedCellStaysAndScoresNothingButTakesTheSnapshot)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "2..........", "23........1"});
-    game.setGameMode(5);
+    setField(game, {"2..........",
+                    "23........1"});
+    game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(10, 11);
     game.SelectGroup();                 // the lone 1 is selected
     game.DrawGrid1SelectCell(0, 11);    // a cell with a neighbour: the removal goes on
@@ -166,9 +163,8 @@ TEST(RemoveGroup, SixRemovedPlaySilentlySevenPlayDip)
 {
     for (int n : {6, 7}) {
         Game game;
-        setField(game, {"...........", "...........", "...........", "...........",
-                        "...........", "...........", "...........", "...........",
-                        "...........", "...........", "01.........", "0123444444."});
+        setField(game, {"01.........",
+                        "0123444444."});
         if (n == 7) game.boardForTesting().at(10, 11) = {4, CellState::Normal, 0};
         RecordingListener listener;
         game.setListener(&listener);
@@ -181,10 +177,10 @@ TEST(RemoveGroup, SixRemovedPlaySilentlySevenPlayDip)
 TEST(RemoveGroup, TellsTheWindowInOrder)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "0..........", "1..........", "1.........0"});
-    game.setGameMode(5);   // the fall alone, so that the two 0s stay apart
+    setField(game, {"0..........",
+                    "1..........",
+                    "1.........0"});
+    game.setGameMode(GameMode{5});   // the fall alone, so that the two 0s stay apart
     RecordingListener listener;
     game.setListener(&listener);
     const auto removal = doubleClickAt(game, 0, 11);
@@ -194,47 +190,76 @@ TEST(RemoveGroup, TellsTheWindowInOrder)
                                                          "grid", "sound GONG", "gameover"}));
 }
 
-TEST(ModeStandard, ClosingOneEmptyColumnMovesTheLeftColumnsRight)
+namespace {
+
+// A removal in each mode that moves columns or rows: the board, the cell double-clicked and the
+// board afterwards.
+struct ModeCase {
+    const char *name;
+    GameMode mode;
+    boardtext::BoardRows before;
+    int column, row;
+    boardtext::BoardRows after;
+};
+
+const ModeCase ModeCases[] = {
+    {"StandardClosesOneEmptyColumnByMovingTheLeftColumnsRight", GameMode::Standard,
+     {"....2......",
+      "0123201234.",
+      "12342034012"},
+     4, 9,
+     {".012301234.",
+      ".1234034012"}},
+    {"StandardClosesTwoEmptyColumnsOfOneGroup", GameMode::Standard,
+     {"0123221234.",
+      "12342234012"},
+     4, 11,
+     {"..01231234.",
+      "..123434012"}},
+    {"ShifterPacksRowsRightInTheirOrder", GameMode::Shifter,
+     {"1..4.......",
+      "2..0......3",
+      "3..1.....33"},
+     10, 11,
+     {".........14",
+      ".........20",
+      ".........31"}},
+};
+
+// A case shows as its name in the test list and in failures.
+void PrintTo(const ModeCase &c, std::ostream *os) { *os << c.name; }
+
+class ModeRemoval : public ::testing::TestWithParam<ModeCase> {};
+
+}  // namespace
+
+TEST_P(ModeRemoval, MovesTheBoardAsTheModeSays)
+{
+    const ModeCase &c = GetParam();
+    Game game;
+    setField(game, c.before);
+    game.setGameMode(c.mode);
+    doubleClickAt(game, c.column, c.row);
+    EXPECT_EQ(field(game), rows(c.after));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ModeRemoval, ::testing::ValuesIn(ModeCases),
+                         [](const ::testing::TestParamInfo<ModeCase> &c) { return std::string(c.param.name); });
+
+TEST(ModeStandard, AClosedColumnLeavesEmptyFillersInColumnZero)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "....2......", "0123201234.", "12342034012"});
-    game.setGameMode(0);
-    doubleClickAt(game, 4, 9);
-    EXPECT_EQ(field(game).substr(12 * 9), "...........\n.012301234.\n.1234034012\n");
+    setField(game, ModeCases[0].before);
+    game.setGameMode(GameMode::Standard);
+    doubleClickAt(game, ModeCases[0].column, ModeCases[0].row);
     EXPECT_EQ(game.board().at(0, 5).kind, engine::FillerKind);
     EXPECT_EQ(game.board().at(0, 5).state, CellState::Empty);
-}
-
-TEST(ModeStandard, ClosingTwoEmptyColumnsInOneGroup)
-{
-    Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "0123221234.", "12342234012"});
-    game.setGameMode(0);
-    doubleClickAt(game, 4, 11);
-    EXPECT_EQ(field(game).substr(12 * 10), "..01231234.\n..123434012\n");
-}
-
-TEST(ModeShifter, RowsArePackedRightInTheirOrder)
-{
-    Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "1..4.......", "2..0......3", "3..1.....33"});
-    game.setGameMode(1);
-    doubleClickAt(game, 10, 11);
-    EXPECT_EQ(field(game).substr(12 * 8), "...........\n.........14\n.........20\n.........31\n");
 }
 
 TEST(CloseEmptyColumn, MovesTheColumnsLeftOfItAndFillsColumnZero)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "01234012340"});
+    setField(game, {"01234012340"});
     game.CloseEmptyColumn(3);
     EXPECT_EQ(field(game).substr(12 * 11), ".0124012340\n");
     for (int r = 0; r < 12; ++r) EXPECT_EQ(game.board().at(0, r).kind, engine::FillerKind);
@@ -245,9 +270,7 @@ TEST(CloseEmptyColumn, MovesTheColumnsLeftOfItAndFillsColumnZero)
 TEST(RemoveEmptyColumns, PacksTheColumnsRightInTheirOrder)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "0.1..2.3..4"});
+    setField(game, {"0.1..2.3..4"});
     game.RemoveEmptyColumns();
     EXPECT_EQ(field(game).substr(12 * 11), "......01234\n");
 }

@@ -14,9 +14,7 @@ namespace {
 // A field holding `n` isolated symbols (a chequerboard of 0s and 1s from the bottom right).
 void isolatedSymbols(Game &game, int n)
 {
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "..........."});
+    setField(game, {"..........."});
     for (int i = 0; i < n; ++i) {
         const int c = 10 - i % 11;
         const int r = 11 - i / 11;
@@ -48,10 +46,9 @@ TEST(TotalScore, Points32ClampsToAThirtyTwoBitScore)
 TEST(Scoring, RemovalsAddNTimesNMinusOne)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", ".3.........", "2233......."});
-    game.setGameMode(5);
+    setField(game, {".3.........",
+                    "2233......."});
+    game.setGameMode(GameMode{5});
     RecordingListener listener;
     game.setListener(&listener);
     EXPECT_EQ(doubleClickAt(game, 0, 11).total, TotalScore::fromPoints(2));
@@ -160,10 +157,9 @@ TEST(AnyMoveLeft, LooksAtFieldNeighboursOnly)
 TEST(Scoring, TheGameEndsInTheDoubleClickThatLeavesNoMove)
 {
     Game game;
-    setField(game, {"...........", "...........", "...........", "...........",
-                    "...........", "...........", "...........", "...........",
-                    "...........", "...........", "1..........", "0011......."});
-    game.setGameMode(0);
+    setField(game, {"1..........",
+                    "0011......."});
+    game.setGameMode(GameMode::Standard);
     RecordingListener listener;
     game.setListener(&listener);
     auto removal = doubleClickAt(game, 0, 11);

@@ -9,19 +9,12 @@ namespace {
 
 // A settled position with a bent group of 1s through three columns, a diagonal 1 beside it,
 // and two groups of 2s split by an empty cell.
-constexpr std::array<const char *, 12> Position = {
-    "...........",
-    "...........",
-    "...........",
-    "...........",
-    "...........",
-    "...........",
-    "........2..",
-    "........2..",
-    "1......0.3.",
-    "41.....2.33",
-    "311130.2333",
-    "01013403333"};
+const boardtext::BoardRows Position = {"........2..",
+                                       "........2..",
+                                       "1......0.3.",
+                                       "41.....2.33",
+                                       "311130.2333",
+                                       "01013403333"};
 
 engine::SelectionResult press(Game &game, int c, int r)
 {
@@ -38,9 +31,12 @@ TEST(SelectGroup, SelectsABentGroupWholeButNotADiagonalNeighbour)
     const auto s = press(game, 1, 10);
     EXPECT_EQ(s.previewPoints, 6 * 5);
     EXPECT_TRUE(s.drawBubble);
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "...........", "...........", "........2..", "........2..",
-                                 "1......0.3.", "4B.....2.33", "3BBB30.2333", "0B0B3403333"}));
+    EXPECT_EQ(field(game), rows({"........2..",
+                                 "........2..",
+                                 "1......0.3.",
+                                 "4B.....2.33",
+                                 "3BBB30.2333",
+                                 "0B0B3403333"}));
     EXPECT_EQ(game.SelectionCount(), 0);
 }
 

@@ -8,10 +8,9 @@ using engine::TotalScore;
 
 namespace {
 
-constexpr std::array<const char *, 12> Start = {
-    "...........", "...........", "...........", "...........",
-    "...........", "...........", "...........", "...........",
-    "...........", "1..........", "2.......33.", "22.4444.330"};
+const boardtext::BoardRows Start = {"1..........",
+                                    "2.......33.",
+                                    "22.4444.330"};
 
 }  // namespace
 
@@ -19,7 +18,7 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
 {
     Game game;
     setField(game, Start);
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 0, 11);   // three 2s
     const std::string afterRemoval = field(game);
     ASSERT_TRUE(game.undoAvailable());
@@ -30,9 +29,9 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
     game.Undo();
     EXPECT_EQ(listener.events, (std::vector<std::string>{"score 0", "undo 0 redo 1", "grid"}));
     const std::string afterUndo = field(game);
-    EXPECT_EQ(afterUndo, rows({"...........", "...........", "...........", "...........",
-                               "...........", "...........", "...........", "...........",
-                               "...........", "1..........", "C.......33.", "CC.4444.330"}));
+    EXPECT_EQ(afterUndo, rows({"1..........",
+                               "C.......33.",
+                               "CC.4444.330"}));
     EXPECT_EQ(game.totalScore(), TotalScore{});
     EXPECT_EQ(game.RedoScore(), TotalScore::fromPoints(6));
     EXPECT_FALSE(game.undoAvailable());
@@ -65,13 +64,13 @@ TEST(Undo, ARemovalAfterAnUndoKeepsRedoAvailable)
 {
     Game game;
     setField(game, Start);
-    game.setGameMode(0);
+    game.setGameMode(GameMode::Standard);
     doubleClickAt(game, 0, 11);   // +6
     game.Undo();
     const std::string fieldAtUndo = [&] {
         Game copy;
         setField(copy, Start);
-        copy.setGameMode(0);
+        copy.setGameMode(GameMode::Standard);
         doubleClickAt(copy, 0, 11);
         return field(copy);
     }();
@@ -112,7 +111,7 @@ TEST(Undo, LeavesTheRefilledFeederAlone)
     Game game(countingClock(77));
     game.NewGame();
     setField(game, Start);
-    game.setGameMode(2);
+    game.setGameMode(GameMode::AddMegaRow);
     const std::string before = field(game);
     doubleClickAt(game, 9, 11);   // the 3s of columns 8 and 9: column 9 empties, a new one comes
     const std::string feederAfter = feeder(game);
@@ -134,9 +133,9 @@ TEST(Undo, SurvivesNewGameAndBringsBackThePreviousGame)
     EXPECT_TRUE(game.undoAvailable());
     EXPECT_EQ(game.totalScore(), TotalScore{});
     game.Undo();
-    EXPECT_EQ(field(game), rows({"...........", "...........", "...........", "...........",
-                                 "...........", "...........", "...........", "...........",
-                                 "...........", "1..........", "C.......33.", "CC.4444.330"}));
+    EXPECT_EQ(field(game), rows({"1..........",
+                                 "C.......33.",
+                                 "CC.4444.330"}));
     for (int i = 0; i < engine::TotalCells; ++i)
         EXPECT_EQ(game.board().at(i / 12, i % 12), snapshot[i]);
 }

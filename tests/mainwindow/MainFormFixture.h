@@ -6,6 +6,7 @@
 #include "Quorbix.h"
 #include "StatusPanels.h"
 
+#include "BoardText.h"
 #include "RecordingSoundService.h"
 #include "TempExeDir.h"
 
@@ -69,24 +70,7 @@ private:
     QTimer timer_;
 };
 
-// Rows from the top; '0'..'4' a symbol of that kind, '.' an empty cell.
-inline void setField(engine::Game &game, const std::vector<std::string> &rows)
-{
-    engine::Board &board = game.boardForTesting();
-    for (int row = 0; row < engine::Rows; ++row) {
-        for (int column = 0; column < engine::FieldColumns; ++column) {
-            const char c = rows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-            engine::Cell &cell = board.at(column, row);
-            cell.mark = 0;
-            if (c == '.') {
-                cell.state = engine::CellState::Empty;
-            } else {
-                cell.state = engine::CellState::Normal;
-                cell.kind = static_cast<engine::SymbolKind>(c - '0');
-            }
-        }
-    }
-}
+using boardtext::setField;
 
 inline void writeTextFile(const QString &path, const QByteArray &content)
 {

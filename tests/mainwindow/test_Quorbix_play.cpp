@@ -185,8 +185,8 @@ TEST_F(MainFormTest, TheDesktopsKeysReachTheCommandsFromTheBoardWhileTheirItemsA
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_TRUE(grid()->hasFocus());
     setField(form->game(), ThreeAndPair);
-    const auto key = [this](int key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(grid(), static_cast<Qt::Key>(key), modifiers);
+    const auto key = [this](int code, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(grid(), static_cast<Qt::Key>(code), modifiers);
     };
 
     key(Qt::Key_Z, Qt::ControlModifier);   // nothing to undo yet: the key does nothing
@@ -250,9 +250,7 @@ TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)
 
     // The end of a game that enters the high score list is silent too.
     ModalWatcher watcher;
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";
-    setField(form->game(), rows);
+    setField(form->game(), {"00.......1."});
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     EXPECT_TRUE(watcher.classNames().contains("THighScoreForm"));
@@ -267,7 +265,7 @@ TEST_F(MainFormTest, AModeChangeRulesTheNextRemovalButNamesAndWidensOnlyAtANewGa
     item("Shifter1")->trigger();
     EXPECT_TRUE(item("Shifter1")->isChecked());
     EXPECT_FALSE(item("Normal1")->isChecked());
-    EXPECT_EQ(form->game().gameMode(), 1);
+    EXPECT_EQ(form->game().gameMode(), engine::GameMode::Shifter);
     EXPECT_EQ(panel(4), "Standard");
 
     // Shifter packs every row to the right: the two cells that the pair's columns lose at the
@@ -301,9 +299,7 @@ TEST_F(MainFormTest, TheEndOfAGameShowsTheResultThenTheHighScores)
         }
     };
     // One pair and a lone symbol: removing the pair ends the game with one symbol left.
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";
-    setField(form->game(), rows);
+    setField(form->game(), {"00.......1."});
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
 
@@ -359,9 +355,8 @@ TEST_F(MainFormTest, AHugeTotalEntersTheHighScoreListClampedNotWrappedAround)
             prompt->accept();
         }
     };
-    std::vector<std::string> rows(12, "...........");
-    rows[11] = "00.......1.";   // the pair ends the game with one symbol left: a bonus of 1000
-    setField(form->game(), rows);
+    // The pair ends the game with one symbol left: a bonus of 1000.
+    setField(form->game(), {"00.......1."});
     form->game().setTotalScoreForTesting(engine::TotalScore::fromPoints(2147483600LL));
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));

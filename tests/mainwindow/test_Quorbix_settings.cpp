@@ -20,7 +20,7 @@ TEST_F(MainFormTest, NoFileGivesTheDefaultsAndTheFirstExitWritesTheThreeKeys)
     open();
     EXPECT_TRUE(form->soundsOn());
     EXPECT_EQ(form->pictureSize(), PictureSize::Standard);
-    EXPECT_EQ(form->game().gameMode(), 0);
+    EXPECT_EQ(form->game().gameMode(), engine::GameMode::Standard);
     item("Exit1")->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_NEAR(form->windowOpacity(), 7 / 255.0, 0.002) << "faded out";
@@ -78,7 +78,7 @@ TEST_F(MainFormTest, AModeOutsideTheFourIsKeptButChecksNothingAndNamesNothing)
 {
     writeTextFile(iniPath(exeDir), "[Modus]\nShifter=7\n");
     open();
-    EXPECT_EQ(form->game().gameMode(), 7);
+    EXPECT_EQ(form->game().gameMode(), engine::GameMode{7});
     for (const char *name : {"Normal1", "Shifter1", "AddLast1", "MegaShift1"})
         EXPECT_FALSE(item(name)->isChecked()) << name;
     EXPECT_EQ(panel(4), "");
@@ -91,7 +91,7 @@ TEST_F(MainFormTest, OtherContentOfTheFileSurvivesTheExit)
 {
     writeTextFile(iniPath(exeDir), "; kept\n[Symbols]\n0=12\n[MODUS]\nshifter=2\n");
     open();
-    EXPECT_EQ(form->game().gameMode(), 2);
+    EXPECT_EQ(form->game().gameMode(), engine::GameMode::AddMegaRow);
     item("MegaShift1")->trigger();
     form.reset();
     const QByteArray text = readTextFile(iniPath(exeDir));

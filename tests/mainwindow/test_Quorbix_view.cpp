@@ -228,7 +228,7 @@ TEST_F(MainFormTest, ThePointsBubbleSitsBelowLeftOfThePointerAndStaysInsideTheVi
 {
     open();
     // An empty field: the bubble (with "0") is the only blue on the white view.
-    setField(form->game(), std::vector<std::string>(12, "..........."));
+    setField(form->game(), {});
     const struct {
         QPoint press;    // in the view's content, inside its 2-pixel border
         int circleTop;   // y0 - 2

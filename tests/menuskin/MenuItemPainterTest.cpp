@@ -86,6 +86,51 @@ TEST_F(MenuItemTest, MeasuresItemsAsTheirParts)
     EXPECT_EQ(MeasureMenuItem(popup("Exit"), look, QSize(300, 40)), QSize(300, 40));
 }
 
+// The rectangles of a 120 x 23 popup item in its work image, which starts 4 px to the left and
+// is 1 px higher; mirrored right to left; and a bar item's, whose work image is its own size.
+TEST_F(MenuItemTest, LaysOutThePartsOfAnItem)
+{
+    const MenuItemLayout popupItem = LayoutMenuItem(popup("Exit"), look, QSize(120, 23));
+    EXPECT_EQ(popupItem.workSize, QSize(124, 24));
+    EXPECT_EQ(popupItem.workLeft, -4);
+    EXPECT_EQ(popupItem.item, QRect(4, 0, 120, 24));
+    EXPECT_EQ(popupItem.background, QRect(0, 0, 124, 24));
+    EXPECT_EQ(popupItem.iconColumn, QRect(4, 0, 24, 24));
+    EXPECT_EQ(popupItem.mark, QRect(11, 7, 10, 10));
+    EXPECT_EQ(popupItem.text, QRect(28, 0, 96, 24));
+    EXPECT_EQ(popupItem.separator, QRect(35, 12, 89, 1));
+    // The caption 3 px in, centred on the font's text height.
+    const int captionTop = (24 - textHeight(look.font)) / 2;
+    EXPECT_EQ(popupItem.caption, QRect(31, captionTop, 93, 24 - captionTop));
+
+    MenuItemInfo mirrored = popup("Exit");
+    mirrored.rightToLeft = true;
+    const MenuItemLayout rtl = LayoutMenuItem(mirrored, look, QSize(120, 23));
+    EXPECT_EQ(rtl.iconColumn, QRect(100, 0, 24, 24));
+    EXPECT_EQ(rtl.mark, QRect(107, 7, 10, 10));
+    EXPECT_EQ(rtl.text, QRect(4, 0, 96, 24));
+    EXPECT_EQ(rtl.separator, QRect(4, 12, 89, 1));
+    EXPECT_EQ(rtl.caption, QRect(4, captionTop, 93, 24 - captionTop));
+
+    // A picture wider than the column widens its mark and pushes the text along.
+    MenuItemInfo wide = popup("Exit");
+    wide.picture = solidPicture(32, PictureColour);
+    const MenuItemLayout widePicture = LayoutMenuItem(wide, look, QSize(120, 23));
+    EXPECT_EQ(widePicture.mark, QRect(5, 2, 32, 20));
+    EXPECT_EQ(widePicture.text, QRect(40, 0, 84, 24));
+
+    MenuItemInfo barItem = popup("Game");
+    barItem.barItem = true;
+    const MenuItemLayout bar = LayoutMenuItem(barItem, look, QSize(40, 22));
+    EXPECT_EQ(bar.workSize, QSize(40, 22));
+    EXPECT_EQ(bar.workLeft, 0);
+    EXPECT_EQ(bar.item, QRect(0, 0, 40, 22));
+    EXPECT_EQ(bar.mark, QRect(7, 5, 10, 11));
+    EXPECT_EQ(bar.text, bar.item);
+    const int barCaptionTop = (22 - textHeight(look.font)) / 2;
+    EXPECT_EQ(bar.caption, QRect(3, barCaptionTop, 37, 22 - barCaptionTop));
+}
+
 TEST_F(MenuItemTest, SeparatorIsFourHighWhateverProposed)
 {
     MenuItemInfo separator;

@@ -253,6 +253,21 @@ TEST_F(ProfileFileTest, KeepsNonAsciiNamesInUtf8)
     EXPECT_EQ(old.readKeys("Grüße"), QStringList({"Jürgen", "Zoë"}));
 }
 
+// Every byte of the older code page reads as one character, its five unassigned bytes as the
+// C1 controls of the same number.
+TEST_F(ProfileFileTest, ReadsEveryByteOfTheOlderCodePage)
+{
+    QByteArray high;
+    for (int b = 0x80; b <= 0xFF; ++b) high += static_cast<char>(b);
+    put("[s]\nk=<" + high + ">\n");
+    QString expected = QStringLiteral("<\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021"
+                                      "\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
+                                      "\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
+                                      "\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178");
+    for (int b = 0xA0; b <= 0xFF; ++b) expected += QChar(b);
+    EXPECT_EQ(ProfileFile(path()).readString("s", "k", ""), expected + u'>');
+}
+
 // A name is whatever a player types: no write may make lines the reader takes for more.
 TEST_F(ProfileFileTest, NamesAndValuesThatWouldBreakTheFormatAreCleaned)
 {

@@ -215,7 +215,7 @@ void run(Game &game, std::uint32_t &nextClock, const std::vector<std::string_vie
         game.setClock([&nextClock] { return nextClock++; });
     } else if (command == "mode") {
         expectArgs(words, 1);
-        game.setGameMode(static_cast<std::int32_t>(number(words[1], INT32_MIN, INT32_MAX)));
+        game.setGameMode(static_cast<engine::GameMode>(number(words[1], INT32_MIN, INT32_MAX)));
     } else if (command == "new") {
         expectArgs(words, 0);
         game.NewGame();
