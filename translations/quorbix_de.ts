@@ -344,7 +344,7 @@ oder besuchen Sie unsere Homepage:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Switch game mode</source>
@@ -520,7 +520,7 @@ oder besuchen Sie unsere Homepage:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>OK</source>
