@@ -343,7 +343,7 @@ nebo navštivte naše stránky:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Nastavení</translation>
+        <translation>Volby</translation>
     </message>
     <message>
         <source>Switch game mode</source>
