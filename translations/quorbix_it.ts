@@ -343,7 +343,7 @@ o visita il nostro sito:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Switch game mode</source>
