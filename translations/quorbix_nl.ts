@@ -519,7 +519,7 @@ of bezoek onze website:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annuleren</translation>
+        <translation>Annuleer</translation>
     </message>
     <message>
         <source>OK</source>
