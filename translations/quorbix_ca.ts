@@ -519,7 +519,7 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel·la</translation>
+        <translation>Anul·la</translation>
     </message>
     <message>
         <source>OK</source>
