@@ -294,7 +294,7 @@ je weniger Kugeln übrig bleiben.</translation>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
         <translation>Senden Sie uns Vorschläge und Fehlerberichte per E-Mail
-oder besuchen Sie unsere Homepage:</translation>
+oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
