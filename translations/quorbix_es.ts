@@ -293,7 +293,7 @@ cuantas menos bolas le queden.</translation>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
         <translation>Envíenos sus sugerencias e informes de errores por correo
-o visite nuestra página web:</translation>
+o visite nuestra web:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
