@@ -293,7 +293,7 @@ you have left over</source>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
         <translation>Posílejte nám náměty a hlášení chyb e-mailem,
-nebo navštivte naše stránky:</translation>
+nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
