@@ -492,8 +492,8 @@ oder besuchen Sie uns:</translation>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
         <translation>
-            <numerusform>daher erhalten Sie %n Bonuspunkt!</numerusform>
-            <numerusform>daher erhalten Sie %n Bonuspunkte!</numerusform>
+            <numerusform>und damit %n Bonuspunkt!</numerusform>
+            <numerusform>und damit %n Bonuspunkte!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
