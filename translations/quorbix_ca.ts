@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix, un trencaclosques d’eliminar fitxes: elimineu grups de símbols iguals per a guanyar punts.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra aquesta ajuda.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la informació de la versió.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inesperat «%1».</translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estàndard</translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaçament</translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix megafila</translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaça megafila</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda del Quorbix</translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap fitxer d’ajuda a %1.</translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot mostrar el fitxer d’ajuda %1.</translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Més dels desenvolupadors del Quorbix</translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Els nostres altres programes</translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jocs i utilitats petits, fets amb la mateixa cura que el Quorbix. Tots són gratuïts i es poden compartir lliurement.</translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclineu una safata de còdols de colors fins que tres d’iguals es trobin i se’n vagin rodolant. Tranquil, pausat i per a jugar-hi sense fi.</translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enceneu tots els fanals d’un jardí nocturn amb un sol camí ininterromput. Quaranta jardins fets a mà, de fàcils a diabòlics.</translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un rellotget, un calendari i notes adhesives que es queden allà on les poseu a l’escriptori.</translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrapeu les lletres que cauen i feu-les volar com a paraules abans que giri el vent. Per a un jugador o dos en un mateix teclat.</translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mapa estel·lar de butxaca: trobeu les constel·lacions que teniu al damunt aquesta nit, amb les seves històries.</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tots són obra dels desenvolupadors del Quorbix. Les idees, els desitjos i els informes d’error sempre són benvinguts.</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot escriure a %1</translation>
     </message>
 </context>
 <context>
@@ -105,488 +105,495 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Quorbix d’escriptori és la versió per a PC del
+Pocket Quorbix, el nostre joc per a ordinadors de butxaca.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Com funciona</translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation type="unfinished"></translation>
+        <translation>A la capsa hi ha 26 boles de 5 colors diferents.
+Amb un doble clic sobre dues o més boles unides
+horitzontalment o verticalment, desapareixen.</translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com més boles del mateix color aconseguiu
+en una sola jugada, més punts
+rebeu.</translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation type="unfinished"></translation>
+        <translation>Al final rebeu més punts de bonificació
+com menys boles us quedin.</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crèdits</translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Disseny i programació</translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Icones i imatges</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boles, icones de menú i imatges del «Quant a»:</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imatges dels símbols de Noto Color Emoji (OFL 1.1)</translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de Google Inc. i Arjen Nienhuis</translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipus de lletra: Liberation de Red Hat i Google (OFL 1.1),</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comic Neue de Craig Rozynski (OFL 1.1), Linux Biolinum</translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de Philipp H. Poll, Eurofurence de Tobias B. Koehler (OFL 1.1)</translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedicat a tothom qui ha dit mai</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«només una partida més».</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2   Compilació: %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1 KB     Disp.: %2 KB</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Probablement feu servir %1</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informació de la versió: %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Memòria lliure: %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation type="unfinished"></translation>
+        <translation>Espai lliure al disc dur: </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versió</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisió</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Build</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrossegueu per a desplaçar</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrossegueu el text per a moure la finestra!</translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriviu!</translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra les preferències del disc dur</translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca el «Quant a»</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a </translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Altres programes</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrere</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Endavant</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna a carregar</translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envieu-nos suggeriments i informes d’error per correu
+o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El nostre web: %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a %1! Hora: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation type="unfinished"></translation>
+        <translation>S’ha produït un error amb el correu!</translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a %1</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crèdits</translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrit per %1</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eines i temes per a aquest programa:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joc</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualitza</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions</translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de joc</translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu un altre mode de joc (s’aplica a la partida nova)</translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipus d’imatges</translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Canvia la mida de les imatges</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant al Quorbix</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida nova</translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Comença una partida nova</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt</translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Surt del Quorbix</translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>desfés un pas</translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>refés un pas</translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions</translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateu el rècord i mireu on sou</translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribució de les imatges</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa o desactiva el so</translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode normal (s’aplica a la partida nova)</translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplaça els símbols a la dreta (s’aplica a la partida nova)</translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix una fila nova si és buida (s’aplica a la partida nova)</translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afegeix una fila nova si és buida i desplaça els símbols a la dreta (s’aplica a la partida nova)</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estàndard</translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grans (personalitza)</translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites (personalitza)</translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalitza les imatges</translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation type="unfinished"></translation>
+        <translation>Trieu altres imatges per als símbols</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a</translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra el fitxer d’ajuda</translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix de %1</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Heu guanyat %1 punt </numerusform>
+            <numerusform>Heu guanyat %1 punts </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Us queda %n bola </numerusform>
+            <numerusform>Us queden %n boles </numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhorabona, 1000 punts de bonificació!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>i rebeu %n punt de bonificació!</numerusform>
+            <numerusform>i rebeu %n punts de bonificació!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La puntuació total és: %n!!</numerusform>
+            <numerusform>La puntuació total és: %n!!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Només funciona amb les imatges petites o grans</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Tria les imatges</translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer seleccioneu una imatge de la llista. Després feu doble clic a la casella on la vulgueu posar.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anul·la</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D’acord</translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punts</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Heu entrat a les millors puntuacions!</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduïu el vostre nom</translation>
     </message>
     <message>
         <source>high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions: Desplaçament</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions: Afegeix megafila</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions: Desplaça megafila</translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>D’acord</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi de la partida!</translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribució de les imatges</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vegada</numerusform>
+            <numerusform>%n vegades</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n en total</numerusform>
+            <numerusform>%n en total</numerusform>
         </translation>
     </message>
 </context>

@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix, hlavolam s odebíráním kamenů: odstraňujte skupiny stejných symbolů a sbírejte body.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tuto nápovědu.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí informace o verzi.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neočekávaný argument „%1“.</translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardní</translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun</translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidat megařadu</translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Posun s megařadou</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda ke hře Quorbix</translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>V umístění %1 není žádný soubor nápovědy.</translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nápovědy %1 nelze zobrazit.</translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Další programy od vývojářů hry Quorbix</translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Naše další programy</translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malé hry a pomocníci, vytvoření se stejnou péčí jako Quorbix. Všechny jsou zdarma a můžete je volně šířit.</translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naklánějte podnos s barevnými oblázky, dokud se nesetkají tři stejné a neodkutálejí se pryč. Klidná, pomalá hra, kterou můžete hrát stále znovu.</translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozsviťte všechny lucerny noční zahrady jedinou nepřerušenou cestou. Čtyřicet ručně vytvořených zahrad, od snadných po ďábelské.</translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malé hodiny, kalendář a lepicí poznámky, které zůstanou na ploše tam, kam je dáte.</translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chytejte padající písmena a posílejte je vzhůru jako slova, než se otočí vítr. Pro jednoho hráče nebo dva u jedné klávesnice.</translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapesní hvězdná mapa: najděte souhvězdí, která jsou dnes v noci nad vámi, i s jejich příběhy.</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny pocházejí od vývojářů hry Quorbix. Nápady, přání a hlášení chyb jsou vždy vítány.</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapisovat do %1</translation>
     </message>
 </context>
 <context>
@@ -105,494 +105,501 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix pro desktop je verze pro PC
+naší hry Pocket Quorbix pro kapesní počítače.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak to funguje</translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation type="unfinished"></translation>
+        <translation>V krabici je 26 kuliček v 5 různých barvách.
+Dvojitým kliknutím na dvě nebo více kuliček
+spojených vodorovně nebo svisle je odstraníte.</translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Čím více kuliček stejné barvy získáte
+v jednom tahu, tím více bodů
+dostanete.</translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation type="unfinished"></translation>
+        <translation>Na konci dostanete tím více bonusových bodů,
+čím méně kuliček vám zbude.</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Poděkování</translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Návrh a programování</translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikony a obrázky</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuličky, ikony nabídek a obrázky okna O programu:</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky symbolů z Noto Color Emoji (OFL 1.1)</translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>autoři: Google Inc. a Arjen Nienhuis</translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Písma: Liberation – Red Hat a Google (OFL 1.1),</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comic Neue – Craig Rozynski (OFL 1.1), Linux Biolinum</translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>– Philipp H. Poll, Eurofurence – Tobias B. Koehler (OFL 1.1)</translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation type="unfinished"></translation>
+        <translation>Věnováno všem, kdo někdy řekli</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„ještě jednu hru“.</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2   Sestavení: %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Celk.: %1 kB     Volné: %2 kB</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravděpodobně používáte %1</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o verzi: %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Volná paměť: %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation type="unfinished"></translation>
+        <translation>Volné místo na disku: </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Vydání</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Build</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunete tažením</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno přesunete tažením za text!</translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation type="unfinished"></translation>
+        <translation>Napište!</translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>zobrazit nastavení pevného disku</translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít okno O programu</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>O programu </translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Další programy</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vpřed</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu načíst</translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posílejte nám náměty a hlášení chyb e-mailem,
+nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naše stránky: %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu %1! Čas: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Při odesílání e-mailu došlo k chybě!</translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O programu %1</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Poděkování</translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor: %1</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nástroje a motivy pro tento program:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Hra</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Volby</translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Herní režim</translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolit jiný herní režim (platí od nové hry)</translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ obrázků</translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit velikost obrázků</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>O hře Quorbix</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spustí novou hru</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit Quorbix</translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>o krok zpět</translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>o krok vpřed</translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky</translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation type="unfinished"></translation>
+        <translation>Překonejte rekord a podívejte se, kde jste</translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozložení obrázků</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuky</translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapnout či vypnout zvuk</translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normální režim (platí od nové hry)</translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Posouvá symboly doprava (platí od nové hry)</translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidá novou řadu, je-li prázdná (platí od nové hry)</translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Přidá novou řadu, je-li prázdná, a posune symboly doprava (platí od nové hry)</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardní</translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velké (vlastní)</translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Malé (vlastní)</translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation type="unfinished"></translation>
+        <translation>Vlastní obrázky</translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvolit jiné obrázky pro symboly</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O hře</translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit soubor nápovědy</translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix od %1</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Celk.</translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Získali jste %1 bod </numerusform>
+            <numerusform>Získali jste %1 body </numerusform>
+            <numerusform>Získali jste %1 bodů </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zbývá vám %n kulička </numerusform>
+            <numerusform>Zbývají vám %n kuličky </numerusform>
+            <numerusform>Zbývá vám %n kuliček </numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratulujeme, dostáváte bonus 1000 bodů!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>takže dostáváte bonus %n bod!</numerusform>
+            <numerusform>takže dostáváte bonus %n body!</numerusform>
+            <numerusform>takže dostáváte bonus %n bodů!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Váš celkový výsledek: %n!!</numerusform>
+            <numerusform>Váš celkový výsledek: %n!!</numerusform>
+            <numerusform>Váš celkový výsledek: %n!!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Funguje jen s malými nebo velkými obrázky</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Výběr obrázků</translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejprve vyberte obrázek ze seznamu. Potom dvakrát klikněte na políčko, kam ho chcete umístit.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Hráč</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Skóre</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostali jste se mezi nejlepší!</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte své jméno</translation>
     </message>
     <message>
         <source>high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky: Posun</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky: Přidat megařadu</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky: Posun s megařadou</translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec hry!</translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozložení obrázků</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%nkrát</numerusform>
+            <numerusform>%nkrát</numerusform>
+            <numerusform>%nkrát</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>celkem %n</numerusform>
+            <numerusform>celkem %n</numerusform>
+            <numerusform>celkem %n</numerusform>
         </translation>
     </message>
 </context>

@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix, ein Abräumspiel: Entfernen Sie Gruppen gleicher Symbole und sammeln Sie Punkte.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Versionsinformationen an.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieber</translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Mega-Reihe anfügen</translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Mega-Reihe schieben</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix-Hilfe</translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 gibt es keine Hilfedatei.</translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 kann nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr von den Quorbix-Entwicklern</translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere anderen Programme</translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Spiele und Helfer, mit derselben Sorgfalt gemacht wie Quorbix. Jedes ist kostenlos und darf frei weitergegeben werden.</translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neigen Sie ein Tablett mit bunten Kieseln, bis drei gleiche zusammenkommen und davonrollen. Ruhig, gemächlich und endlos wieder spielbar.</translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entzünden Sie jede Laterne eines nächtlichen Gartens mit einem einzigen ununterbrochenen Weg. Vierzig handgemachte Gärten, von leicht bis teuflisch.</translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kleine Uhr, ein Kalender und Haftnotizen, die auf Ihrem Desktop dort bleiben, wo Sie sie hinlegen.</translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fangen Sie fallende Buchstaben und lassen Sie sie als Wörter aufsteigen, bevor der Wind dreht. Für eine Person oder zwei an einer Tastatur.</translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sternkarte für die Tasche: Finden Sie die Sternbilder, die heute Nacht über Ihnen stehen, samt ihren Geschichten.</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle stammen von den Quorbix-Entwicklern. Ideen, Wünsche und Fehlerberichte sind immer willkommen.</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
 </context>
 <context>
@@ -105,488 +105,496 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix für den Desktop ist die PC-Fassung von
+Pocket Quorbix, unserem Spiel für Handheld-Computer.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Schachtel liegen 26 Kugeln in 5 Farben.
+Ein Doppelklick auf zwei oder mehr Kugeln, die
+waagerecht oder senkrecht verbunden sind,
+lässt sie verschwinden.</translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je mehr Kugeln derselben Farbe Sie
+in einem Zug abräumen, desto mehr Punkte
+erhalten Sie.</translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Ende gibt es umso mehr Bonuspunkte,
+je weniger Kugeln übrig bleiben.</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitwirkende</translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwurf und Programmierung</translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Icons und Bilder</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugeln, Menü-Icons und Info-Bilder:</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Symbolbilder aus Noto Color Emoji (OFL 1.1)</translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>von Google Inc. und Arjen Nienhuis</translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schriften: Liberation von Red Hat und Google (OFL 1.1),</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comic Neue von Craig Rozynski (OFL 1.1), Linux Biolinum</translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>von Philipp H. Poll, Eurofurence von Tobias B. Koehler (OFL 1.1)</translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewidmet allen, die je gesagt haben:</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Nur noch ein Spiel!“</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2   Build: %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ges.: %1 KB     Frei: %2 KB</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden wahrscheinlich %1</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinfo: %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher: %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Plattenplatz: </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Release</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Build</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Blättern ziehen</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster mit linker Maustaste am Text ziehen!</translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail!</translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Festplatteneinstellungen anzeigen</translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Info-Fenster schließen</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Info </translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Programme</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden Sie uns Vorschläge und Fehlerberichte per E-Mail
+oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsere Homepage: %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Info-Fenster für: %1! Zeit: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Versenden der E-Mail!</translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitwirkende</translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben von %1</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge und Designs für dieses Programm:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielmodus wechseln</translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen Spielmodus wählen (gilt ab neuem Spiel)</translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildart wählen</translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße ändern</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quorbix</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet ein neues Spiel</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix beenden</translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Schritt zurück</translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Schritt wiederholen</translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste anzeigen</translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation type="unfinished"></translation>
+        <translation>Knacken Sie den Rekord und sehen Sie, wo Sie stehen</translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildverteilung anzeigen</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge</translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge ein/aus</translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaler Modus (gilt ab neuem Spiel)</translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schiebt Symbole nach rechts (gilt ab neuem Spiel)</translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Reihe, wenn leer (gilt ab neuem Spiel)</translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Reihe, wenn leer, und Symbole nach rechts schieben (gilt ab neuem Spiel)</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß (anpassbar)</translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein (anpassbar)</translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder anpassen</translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Bilder für die Symbole wählen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei anzeigen</translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix von %1</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Ges.</translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sie haben %1 Punkt erzielt </numerusform>
+            <numerusform>Sie haben %1 Punkte erzielt </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Es bleibt %n Kugel übrig </numerusform>
+            <numerusform>Es bleiben %n Kugeln übrig </numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch! 1000 Bonuspunkte!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und damit %n Bonuspunkt!</numerusform>
+            <numerusform>und damit %n Bonuspunkte!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ihr Gesamtergebnis: %n!!</numerusform>
+            <numerusform>Ihr Gesamtergebnis: %n!!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geht nur mit kleinen oder großen Bildern</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder wählen</translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Bild aus der Liste. Doppelklicken Sie dann auf das Feld, in dem es stehen soll.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind in der Bestenliste!</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
         <source>high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste: Schieber</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste: Mega-Reihe anfügen</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste: Mega-Reihe schieben</translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei!</translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildverteilung</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal</numerusform>
+            <numerusform>%n-mal</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gesamt</numerusform>
+            <numerusform>%n gesamt</numerusform>
         </translation>
     </message>
 </context>

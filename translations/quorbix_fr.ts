@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix, un jeu de réflexion : retirez des groupes de symboles identiques pour marquer des points.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les informations de version.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout de méga-ligne</translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage de méga-ligne</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quorbix</translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier d’aide à l’emplacement %1.</translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher le fichier d’aide %1.</translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>D’autres programmes des développeurs de Quorbix</translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nos autres programmes</translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De petits jeux et utilitaires, faits avec le même soin que Quorbix. Chacun est gratuit et se partage librement.</translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinez un plateau de galets colorés jusqu’à ce que trois galets identiques se rencontrent et s’en aillent en roulant. Calme, lent et rejouable à l’infini.</translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumez toutes les lanternes d’un jardin nocturne d’un seul chemin ininterrompu. Quarante jardins faits main, du plus facile au plus diabolique.</translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une petite horloge, un calendrier et des pense-bêtes qui restent là où vous les posez sur votre bureau.</translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attrapez les lettres qui tombent et faites-les s’envoler en mots avant que le vent ne tourne. Pour un joueur, ou deux sur un même clavier.</translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte du ciel de poche : trouvez les constellations au-dessus de vous ce soir, avec leurs histoires.</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous viennent des développeurs de Quorbix. Idées, souhaits et rapports de bogue sont toujours les bienvenus.</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
 </context>
 <context>
@@ -105,488 +105,495 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix pour le bureau est la version PC de
+Pocket Quorbix, notre jeu pour ordinateurs de poche.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment ça marche</translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la boîte se trouvent 26 boules de 5 couleurs.
+Un double-clic sur deux boules ou plus, reliées
+horizontalement ou verticalement, les fait disparaître.</translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus vous retirez de boules de la même couleur
+en un seul coup, plus vous gagnez
+de points.</translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin, vous gagnez d’autant plus de points de bonus
+qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Conception et programmation</translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Icônes et images</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boules, icônes des menus et images « À propos » :</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images des symboles tirées de Noto Color Emoji (OFL 1.1)</translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par Google Inc. et Arjen Nienhuis</translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Polices : Liberation par Red Hat et Google (OFL 1.1),</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comic Neue par Craig Rozynski (OFL 1.1), Linux Biolinum</translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par Philipp H. Poll, Eurofurence par Tobias B. Koehler (OFL 1.1)</translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation type="unfinished"></translation>
+        <translation>Dédié à tous ceux qui ont un jour dit</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« juste une dernière partie ».</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2   Build : %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. : %1 Ko     Libre : %2 Ko</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 Mo  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez probablement %1</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version : %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire libre : %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation type="unfinished"></translation>
+        <translation>Espace disque libre : </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Build</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour défiler</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation type="unfinished"></translation>
+        <translation>Glissez le texte pour déplacer la fenêtre !</translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation type="unfinished"></translation>
+        <translation>M’écrire</translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher les préférences du disque dur</translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre À propos</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos </translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres programmes</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez-nous suggestions et rapports d’erreur par courriel,
+ou visitez notre site web :</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre site web : %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1 ! Heure : %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur est survenue avec le courriel !</translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit par %1</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils et thèmes pour ce programme :</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de jeu</translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un autre mode de jeu (à la prochaine partie)</translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d’images</translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la taille des images</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quorbix</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence une nouvelle partie</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Quorbix</translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler un coup</translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>refaire un coup</translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation type="unfinished"></translation>
+        <translation>Battez le record et voyez où vous en êtes</translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition des images</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer ou couper le son</translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode normal (à la prochaine partie)</translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décale les symboles vers la droite (à la prochaine partie)</translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une nouvelle ligne si vide (à la prochaine partie)</translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une nouvelle ligne si vide et décale les symboles vers la droite (à la prochaine partie)</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandes (à choisir)</translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>Petites (à choisir)</translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les images</translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir d’autres images pour les symboles</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fichier d’aide</translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix de %1</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous avez gagné %1 point </numerusform>
+            <numerusform>Vous avez gagné %1 points </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il vous reste %n boule </numerusform>
+            <numerusform>Il vous reste %n boules </numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo, un bonus de 1000 points !</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>d’où un bonus de %n point !</numerusform>
+            <numerusform>d’où un bonus de %n points !</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Votre score total : %n !!</numerusform>
+            <numerusform>Votre score total : %n !!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Possible seulement avec les petites ou les grandes images</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les images</translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d’abord une image dans la liste. Double-cliquez ensuite sur la case où la placer.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous entrez dans les meilleurs scores !</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
     <message>
         <source>high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores : Décalage</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores : Ajout de méga-ligne</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores : Décalage de méga-ligne</translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée !</translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition des images</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fois</numerusform>
+            <numerusform>%n fois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n au total</numerusform>
+            <numerusform>%n au total</numerusform>
         </translation>
     </message>
 </context>
