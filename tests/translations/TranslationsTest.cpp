@@ -131,4 +131,4 @@ std::vector<std::string> fitLanguages()
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest, ::testing::ValuesIn(fitLanguages()),
-                         [](const ::testing::TestParamInfo<std::string> &info) { return info.param; });
+                         [](const ::testing::TestParamInfo<std::string> &language) { return language.param; });
