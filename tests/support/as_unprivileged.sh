@@ -16,5 +16,12 @@ cp "$program" "$copy"
 chmod 755 "$scratch" "$copy"
 mkdir -m 700 "$scratch/home"
 chown nobody:nogroup "$scratch/home"
+# The sanitizer build's suppressions may lie where nobody cannot read them: they come along.
+supp=$(printf '%s' "${LSAN_OPTIONS-}" | sed -n 's/^\(.*:\)\{0,1\}suppressions=\([^:]*\).*/\2/p')
+if [ -n "$supp" ]; then
+    install -m 644 "$supp" "$scratch/lsan.supp"
+    LSAN_OPTIONS=$(printf '%s' "$LSAN_OPTIONS" | sed "s#\(^\|:\)suppressions=[^:]*#\1suppressions=$scratch/lsan.supp#")
+    export LSAN_OPTIONS
+fi
 HOME=$scratch/home TMPDIR=$scratch/home XDG_RUNTIME_DIR=$scratch/home \
     setpriv --reuid=nobody --regid=nogroup --clear-groups "$copy" "$@"
