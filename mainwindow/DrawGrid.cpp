@@ -67,16 +67,29 @@ void TDrawGrid::paintEvent(QPaintEvent *event)
             }
         }
     }
-    if (hasFocus()) {
-        // The dotted focus frame inverts what lies under it, so it shows on any picture.
-        painter.save();
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cellRect(currentColumn_, currentRow_).adjusted(0, 0, -1, -1));
-        painter.restore();
-    }
+    if (hasFocus()) drawFocusFrame(painter);
     if (overlay_) (*overlay_)(painter);
+}
+
+void TDrawGrid::drawFocusFrame(QPainter &painter) const
+{
+    // The dotted frame inverts what lies under it, so it shows on any picture. It takes the
+    // current cell's outermost ring of device pixels, one pixel wide per whole step of scale,
+    // the margin the pictures leave free. Drawn in logical pixels, it would fall on fractions
+    // of a pixel at 150 %: half of it rounded away, the rest across the picture.
+    painter.save();
+    const QRectF cell =
+        painter.deviceTransform().mapRect(QRectF(cellRect(currentColumn_, currentRow_)));
+    const QRect pixels(QPoint(qRound(cell.left()), qRound(cell.top())),
+                       QPoint(qRound(cell.right()) - 1, qRound(cell.bottom()) - 1));
+    const int width = qMax(1, static_cast<int>(devicePixelRatioF()));
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, width, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    // A pen's line is centred on its coordinate: the rectangle lies half a width inside.
+    painter.drawRect(pixels.adjusted(width / 2, width / 2, width / 2 - width, width / 2 - width));
+    painter.restore();
 }
 
 QPoint TDrawGrid::contentPosition(const QPointF &widgetPosition) const

@@ -64,6 +64,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void drawFocusFrame(QPainter &painter) const;
     std::optional<QPoint> cellAt(QPoint contentPosition) const;
     QPoint contentPosition(const QPointF &widgetPosition) const;
     QPoint currentCellCentre() const;

@@ -198,6 +198,7 @@ void TForm1::showEvent(QShowEvent *event)
     if (screen && platform::windowPlacementWorks()) {
         const QRect desk = screen->availableGeometry();
         move(desk.center() - QPoint(width() / 2, height() / 2));
+        keepOnScreen();
     }
     ui->DrawGrid1->setFocus();
 }
@@ -322,8 +323,22 @@ void TForm1::fitWindow()
     const int viewHeight = quorbix::viewGeometry(pictureSize_).height;
     ui->centralwidget->setFixedSize(width, viewHeight);
     const int height = ui->MainMenu1->heightForWidth(width) + viewHeight + ui->StatusBar1->height();
-    // A fixed size: the player cannot resize, and the window keeps its top-left corner.
+    // A fixed size: the player cannot resize, and the window keeps its top-left corner...
     setFixedSize(width, height);
+    keepOnScreen();
+}
+
+void TForm1::keepOnScreen()
+{
+    // ...unless it has grown past the screen's edge (Big on a scaled screen): then it moves up
+    // and left just enough to be whole again, its title bar first where it cannot be whole.
+    const QScreen *screen = this->screen();
+    if (!isVisible() || !screen || !platform::windowPlacementWorks()) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QPoint corner(qMax(area.left(), qMin(frame.left(), area.right() + 1 - frame.width())),
+                        qMax(area.top(), qMin(frame.top(), area.bottom() + 1 - frame.height())));
+    if (corner != frame.topLeft()) move(corner);
 }
 
 void TForm1::fadeOut()

@@ -94,6 +94,7 @@ private:
     void SetPictureSize(quorbix::PictureSize size);
     void reloadPictures();
     void fitWindow();
+    void keepOnScreen();
     void fadeOut();
     void fadeIn();
 

@@ -10,6 +10,10 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  # The fonts every desktop has: the tests must pass beside them (Nimbus Sans answers to
+  # "Liberation Sans" and "Arial", a script face to "Comic Sans MS"), and the time zones the
+  # hostile-desktop test sets.
+  fonts-dejavu-core fonts-urw-base35 tzdata
   clang libclang-rt-14-dev clang-format
   file desktop-file-utils appstream lintian
   fonts-noto-cjk

@@ -13,8 +13,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using quorbix::PictureSize;
 
@@ -114,8 +117,8 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
     open();
     const qreal ratio = form->devicePixelRatioF();
     // The scaled run must really be scaled, or it proves nothing.
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-        ASSERT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    if (!qEnvironmentVariableIsEmpty("QUORBIX_TEST_SCALE")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("QUORBIX_TEST_SCALE").toDouble());
     }
     for (const char *size : {"Standard1", "SmallImages1", "KidsImages1"}) {
         SCOPED_TRACE(size);
@@ -163,4 +166,53 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
     item("Showimagedispersion1")->trigger();
     item("About1")->trigger();
     EXPECT_EQ(seen, QStringList({"TForm2", "Tdispers_form", "TAboutBox"}));
+}
+
+// The dotted focus frame inverts the current cell's outermost ring of device pixels, as thick
+// on every side as the scale has whole steps, and none of its picture's. Run at 100, 150 and
+// 200 %, on the whole window, where the board starts at a fraction of a device pixel at 150 %.
+TEST_F(MainFormTest, TheFocusFrameTakesTheCurrentCellsOuterDevicePixels)
+{
+    open();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(grid()->hasFocus());
+    const qreal ratio = form->devicePixelRatioF();
+    const int width = qMax(1, static_cast<int>(ratio));
+    setField(form->game(), std::vector<std::string>(engine::Rows, "01234012340"));
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    const QImage focused = form->grab().toImage();
+    grid()->clearFocus();
+    const QImage plain = form->grab().toImage();
+    ASSERT_EQ(focused.size(), plain.size());
+
+    QRect frame;
+    std::vector<QPoint> inverted;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (focused.pixel(x, y) != plain.pixel(x, y)) {
+                inverted.emplace_back(x, y);
+                frame |= QRect(x, y, 1, 1);
+            }
+    const int cell = qRound(grid()->cellSize() * ratio);
+    ASSERT_EQ(frame.size(), QSize(cell, cell)) << "the whole cell, not a pixel more or less";
+    const QRect inside = frame.adjusted(width, width, -width, -width);
+    for (const QPoint &p : inverted) {
+        EXPECT_FALSE(inside.contains(p)) << p.x() - frame.x() << "," << p.y() - frame.y();
+        // The ground and the faint shadow around a ball are light; the ball is not.
+        const QColor under = plain.pixelColor(p);
+        EXPECT_GE(std::min({under.red(), under.green(), under.blue()}), 200)
+            << "on the picture at " << p.x() - frame.x() << "," << p.y() - frame.y();
+    }
+    // As thick on every side: the innermost line of each side, beside the inside, has dots.
+    const auto dotsBeside = [&](int dx, int dy) {
+        return std::any_of(inverted.begin(), inverted.end(), [&](QPoint p) {
+            return !inside.contains(p) && inside.contains(p + QPoint(dx, dy));
+        });
+    };
+    EXPECT_TRUE(dotsBeside(1, 0)) << "left";
+    EXPECT_TRUE(dotsBeside(-1, 0)) << "right";
+    EXPECT_TRUE(dotsBeside(0, 1)) << "top";
+    EXPECT_TRUE(dotsBeside(0, -1)) << "bottom";
 }

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QTest>
@@ -222,6 +223,23 @@ TEST_F(MainFormTest, ASizeChangeKeepsTheBoardTheScoreAndTheTopLeftCorner)
     EXPECT_EQ(form->pos(), corner);
     EXPECT_TRUE(item("KidsImages1")->isChecked());
     EXPECT_FALSE(item("Standard1")->isChecked());
+}
+
+TEST_F(MainFormTest, AWindowGrownPastTheScreensEdgeMovesBackJustEnough)
+{
+    open();
+    const QRect area = form->screen()->availableGeometry();
+    const QSize standard = form->frameGeometry().size();
+    // Ten pixels from the bottom right corner, Big runs past both edges.
+    form->move(area.right() + 1 - standard.width() - 10, area.bottom() + 1 - standard.height() - 10);
+    item("KidsImages1")->trigger();
+    ASSERT_LE(form->frameGeometry().width(), area.width());
+    ASSERT_LE(form->frameGeometry().height(), area.height());
+    EXPECT_EQ(form->frameGeometry().bottomRight(), area.bottomRight());
+    // Shrinking, it stays where it is.
+    const QPoint corner = form->pos();
+    item("Standard1")->trigger();
+    EXPECT_EQ(form->pos(), corner);
 }
 
 TEST_F(MainFormTest, ThePointsBubbleSitsBelowLeftOfThePointerAndStaysInsideTheView)
