@@ -20,6 +20,9 @@ public:
     QRect panelRect(int index) const;
     QString panelText(int index) const;
     void setPanelText(int index, const QString &text);
+    // What a panel is for, read out with its text ("Total points").
+    QString panelDescription(int index) const;
+    void setPanelDescription(int index, const QString &description);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -31,6 +34,7 @@ private:
     struct Panel {
         int width = 0;
         QString text;
+        QString description;
     };
     std::vector<Panel> panels_;
 };

@@ -13,6 +13,7 @@ packages=(
   file desktop-file-utils appstream lintian
   qt6-wayland weston
   pulseaudio pulseaudio-utils
+  dbus at-spi2-core python3-pyatspi xdotool
 )
 
 missing=()

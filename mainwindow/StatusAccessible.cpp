@@ -1,0 +1,107 @@
+#include "StatusAccessible.h"
+
+#include "StatusPanels.h"
+
+#include <QPointer>
+
+namespace quorbix {
+
+namespace {
+
+class PanelAccessible : public QAccessibleInterface {
+public:
+    PanelAccessible(TStatusBar *bar, int index) : bar_(bar), index_(index) {}
+
+    bool isValid() const override { return bar_ && index_ < bar_->panelCount(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return bar_ ? QAccessible::queryAccessibleInterface(bar_.data()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (!isValid()) return {};
+        switch (type) {
+        case QAccessible::Name:
+        case QAccessible::Value: return bar_->panelText(index_);
+        case QAccessible::Description: return bar_->panelDescription(index_);
+        default: return {};
+        }
+    }
+
+    QRect rect() const override
+    {
+        if (!isValid()) return {};
+        const QRect r = bar_->panelRect(index_);
+        return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = !bar_ || !bar_->isVisible();
+        return s;
+    }
+
+private:
+    QPointer<TStatusBar> bar_;
+    int index_;
+};
+
+}  // namespace
+
+StatusBarAccessible::StatusBarAccessible(TStatusBar *bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+
+StatusBarAccessible::~StatusBarAccessible()
+{
+    for (QAccessible::Id id : std::as_const(panels_)) QAccessible::deleteAccessibleInterface(id);
+}
+
+TStatusBar *StatusBarAccessible::bar() const { return static_cast<TStatusBar *>(widget()); }
+
+int StatusBarAccessible::childCount() const { return bar()->panelCount(); }
+
+QAccessibleInterface *StatusBarAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (panels_.size() <= index)
+        panels_ << QAccessible::registerAccessibleInterface(new PanelAccessible(bar(), static_cast<int>(panels_.size())));
+    return QAccessible::accessibleInterface(panels_.at(index));
+}
+
+int StatusBarAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    for (int index = 0; index < panels_.size(); ++index)
+        if (QAccessible::accessibleInterface(panels_.at(index)) == child) return index;
+    return -1;
+}
+
+QAccessibleInterface *StatusBarAccessible::childAt(int x, int y) const
+{
+    for (int index = 0; index < childCount(); ++index)
+        if (child(index)->rect().contains(x, y)) return child(index);
+    return nullptr;
+}
+
+void announcePanelChange(TStatusBar *bar, int index)
+{
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
+    QAccessibleInterface *panel = iface ? iface->child(index) : nullptr;
+    if (!panel) return;
+    QAccessibleEvent named(panel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleValueChangeEvent valued(panel, panel->text(QAccessible::Value));
+    QAccessible::updateAccessibility(&valued);
+}
+
+}  // namespace quorbix
