@@ -31,7 +31,7 @@ TForm2::TForm2(QWidget *parent)
         image->installEventFilter(this);
 
     // By keyboard: the list, then the five boxes (Enter or Space puts the picture on the box's
-    // kind), then the buttons.
+    // kind; the arrows go round them), then the buttons.
     ui_->LV->setAccessibleName(tr("Pictures"));
     QWidget *previous = ui_->LV;
     for (QLabel *image : images_) {
@@ -39,8 +39,6 @@ TForm2::TForm2(QWidget *parent)
         setTabOrder(previous, image);
         previous = image;
     }
-    setTabOrder(previous, ui_->BitBtn1);
-    setTabOrder(ui_->BitBtn1, ui_->BitBtn2);
 
     // FormCreate: until the settings are read, kind k shows picture k.
     for (int kind = 0; kind < 5; ++kind)

@@ -124,7 +124,8 @@ def main():
         for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"):
             env[name] = os.path.join(folder, name.lower())
             os.makedirs(env[name], mode=0o700)
-        processes.start([ATSPI_LAUNCHER, "--launch-immediately"], env, stderr=subprocess.DEVNULL)
+        processes.start([ATSPI_LAUNCHER, "--launch-immediately"], env, stdout=subprocess.DEVNULL,
+                        stderr=subprocess.DEVNULL)
 
         # The library reads the bus addresses when it is first used.
         os.environ.update({k: env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})

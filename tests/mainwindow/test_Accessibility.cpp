@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QLabel>
 #include <QTest>
 
