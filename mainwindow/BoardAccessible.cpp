@@ -1,5 +1,6 @@
 #include "BoardAccessible.h"
 
+#include "AccessibleEvents.h"
 #include "BoardSpeech.h"
 #include "DrawGrid.h"
 
@@ -221,7 +222,7 @@ std::vector<BoardAccessible::Heard> BoardAccessible::hear() const
     return cells;
 }
 
-void BoardAccessible::send(QAccessibleEvent &&event) const { QAccessible::updateAccessibility(&event); }
+void BoardAccessible::send(QAccessibleEvent &&event) const { sendAccessibleEvent(event); }
 
 void BoardAccessible::announceCurrent()
 {
@@ -276,7 +277,7 @@ namespace {
 
 BoardAccessible *boardOf(TDrawGrid *grid)
 {
-    if (!QAccessible::isActive()) return nullptr;
+    if (!accessibleEventsHeard()) return nullptr;
     return dynamic_cast<BoardAccessible *>(QAccessible::queryAccessibleInterface(grid));
 }
 

@@ -1,5 +1,6 @@
 #include "StatusAccessible.h"
 
+#include "AccessibleEvents.h"
 #include "StatusPanels.h"
 
 #include <QPointer>
@@ -94,14 +95,14 @@ QAccessibleInterface *StatusBarAccessible::childAt(int x, int y) const
 
 void announcePanelChange(TStatusBar *bar, int index)
 {
-    if (!QAccessible::isActive()) return;
+    if (!accessibleEventsHeard()) return;
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(bar);
     QAccessibleInterface *panel = iface ? iface->child(index) : nullptr;
     if (!panel) return;
     QAccessibleEvent named(panel, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    sendAccessibleEvent(named);
     QAccessibleValueChangeEvent valued(panel, panel->text(QAccessible::Value));
-    QAccessible::updateAccessibility(&valued);
+    sendAccessibleEvent(valued);
 }
 
 }  // namespace quorbix

@@ -25,6 +25,8 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ActionAccessible.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ActionAccessible.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Accessibility.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AccessibleEvents.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AccessibleEvents.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/Accessibility.cpp
 )
 list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores quorbix_about quorbix_menuskin)

@@ -3,6 +3,8 @@
 // focus or act on in every window.
 #include "MainFormFixture.h"
 
+#include "AccessibleEvents.h"
+
 #include "Results.h"
 #include "imgCmbo.h"
 
@@ -15,7 +17,7 @@
 
 namespace {
 
-// Every event the program sends, as the platform's bridge would get it.
+// Every event the program sends, as the desktop's bridge gets it.
 struct Heard {
     QAccessible::Event type;
     QAccessible::Id target;
@@ -38,13 +40,20 @@ protected:
     void SetUp() override
     {
         heard.clear();
-        previous_ = QAccessible::installUpdateHandler(hear);
-        QAccessible::setActive(true);
+        quorbix::setAccessibleListener(hear);
     }
     void TearDown() override
     {
         MainFormTest::TearDown();
-        QAccessible::installUpdateHandler(previous_);
+        quorbix::setAccessibleListener({});
+    }
+
+    // The board has the keyboard, in the active window.
+    void focusBoard()
+    {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        grid()->setFocus();
     }
 
     QAccessibleInterface *board() const { return QAccessible::queryAccessibleInterface(grid()); }
@@ -59,9 +68,6 @@ protected:
             n += h.type == type && (!target || h.target == QAccessible::uniqueId(target)) ? 1 : 0;
         return n;
     }
-
-private:
-    QAccessible::UpdateHandler previous_ = nullptr;
 };
 
 // Kind 0 has a group of three in the bottom left corner; kind 1 a pair beside it.
@@ -158,7 +164,7 @@ TEST_F(AccessibilityTest, ArrowsMoveTheFocusedCellAndSpaceSelectsTheGroupWithIts
 {
     open();
     setField(form->game(), ThreeAndPair);
-    grid()->setFocus();
+    focusBoard();
     for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
     heard.clear();
 
@@ -186,7 +192,7 @@ TEST_F(AccessibilityTest, EnterSendsTheModelChangeTheNewNamesAndTheNewTotal)
 {
     open();
     setField(form->game(), ThreeAndPair);
-    grid()->setFocus();
+    focusBoard();
     for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(form->statusBar1());
     ASSERT_EQ(bar->childCount(), 5);

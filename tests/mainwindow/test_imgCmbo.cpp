@@ -295,6 +295,7 @@ TEST_F(SelectImagesTest, KeysAloneChooseAPictureAndPutItOnAKindThatAScreenReader
 {
     auto dialog = open(true);
     dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     QTreeWidget *lv = list(*dialog);
     EXPECT_EQ(lv->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "Frog");
     EXPECT_EQ(box(*dialog, 2)->accessibleName(), "Symbol 2: Frog");
