@@ -64,21 +64,25 @@ QAccessibleInterface *aboutInterface(const QString &key, QObject *object)
     return nullptr;
 }
 
-void installOnce()
+// Installs the factory, and forgets the generic interface Qt may have made for the widget
+// already (setting a label's text does), so the next query gets ours.
+void takeOver(QWidget *widget)
 {
     static const bool installed = [] {
         QAccessible::installFactory(aboutInterface);
         return true;
     }();
     (void)installed;
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 }  // namespace
 
 void markAsClock(QWidget *panel)
 {
-    installOnce();
     panel->setProperty(ClockProperty, QString());
+    takeOver(panel);
 }
 
 void setClockText(QWidget *panel, const QString &time)
@@ -88,9 +92,9 @@ void setClockText(QWidget *panel, const QString &time)
 
 void markAsLink(QLabel *label)
 {
-    installOnce();
     label->setProperty(LinkProperty, true);
     label->setFocusPolicy(Qt::StrongFocus);
+    takeOver(label);
 }
 
 bool isLinkKey(const QWidget *label, int key)

@@ -371,6 +371,7 @@ TEST_F(AboutBoxTest, AScreenReaderHearsTheClockAsOneTimeAndReachesTheLinksByKeyb
                  [&](const QString &address, const QString &) { mails << address; return true; });
     box.show();
     box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     box.showTime(QTime(13, 5, 9));
 
     // The clock is one text, the time; its lamps are not read one by one.
