@@ -110,9 +110,12 @@ TAboutBox::TAboutBox(QWidget *parent)
     ui.LblHomepage->setToolTip(platform::maker::kWebAddress);
     ui.LblHomepage->installEventFilter(this);
     ui.LblMail->installEventFilter(this);
-    // Both links are reached with Tab and opened with Enter.
+    // Both links are reached with Tab, after the window's buttons (so the window still opens
+    // with the focus where it always did), and opened with Enter.
     about::markAsLink(ui.LblHomepage);
     about::markAsLink(ui.LblMail);
+    setTabOrder(ui.SpeedButton1, ui.LblHomepage);
+    setTabOrder(ui.LblHomepage, ui.LblMail);
     about::markAsClock(ui.Panel3);
     ui.SpeedButton1->setAccessibleName(tr("Close"));
     ui.SpeedButton2->setAccessibleName(tr("System information"));

@@ -3,6 +3,7 @@
 #include "AccessibleEvents.h"
 #include "BoardSpeech.h"
 #include "DrawGrid.h"
+#include "LeafAccessible.h"
 
 namespace quorbix {
 
@@ -11,24 +12,17 @@ namespace {
 constexpr int KeyRows = 12;   // a cell's key: column * KeyRows + row
 
 // One cell of the board. It lives as long as the board's interface, which hands it out.
-class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class BoardCellAccessible : public LeafAccessible<TDrawGrid>, public QAccessibleTableCellInterface {
 public:
-    BoardCellAccessible(TDrawGrid *grid, int column, int row) : grid_(grid), column_(column), row_(row) {}
+    BoardCellAccessible(TDrawGrid *grid, int column, int row)
+        : LeafAccessible(grid), column_(column), row_(row) {}
 
-    bool isValid() const override { return grid_ && table() && column_ < tableOf()->columnCount(); }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return table(); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
+    bool isValid() const override { return owner() && column_ < tableOf()->columnCount(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
 
     QString text(QAccessible::Text type) const override
     {
-        const BoardSpeech *speech = grid_ ? grid_->speech() : nullptr;
+        const BoardSpeech *speech = owner() ? owner()->speech() : nullptr;
         if (!speech) return {};
         if (type == QAccessible::Name) return speech->cellName(column_, row_);
         if (type == QAccessible::Description) return speech->cellDescription(column_, row_);
@@ -37,25 +31,25 @@ public:
 
     QRect rect() const override
     {
-        if (!grid_) return {};
-        QRect r = grid_->cellRect(column_, row_).translated(grid_->contentsRect().topLeft());
+        const TDrawGrid *grid = owner();
+        if (!grid) return {};
+        QRect r = grid->cellRect(column_, row_).translated(grid->contentsRect().topLeft());
         // The waiting column is drawn beside the view, as far from it as the view from the edge.
-        if (column_ >= grid_->columnCount())
-            r.moveLeft(grid_->width() + grid_->x());
-        return QRect(grid_->mapToGlobal(r.topLeft()), r.size());
+        if (column_ >= grid->columnCount()) r.moveLeft(grid->width() + grid->x());
+        return QRect(grid->mapToGlobal(r.topLeft()), r.size());
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        if (!grid_) return s;
+        const TDrawGrid *grid = owner();
+        if (!grid) return s;
         s.selectable = true;
         s.selected = isSelected();
-        const bool field = column_ < grid_->columnCount();
+        const bool field = column_ < grid->columnCount();
         s.focusable = field;
-        s.focused = field && grid_->hasFocus() && grid_->currentColumn() == column_
-                    && grid_->currentRow() == row_;
-        s.invisible = !grid_->isVisible();
+        s.focused = field && grid->hasFocus() && grid->currentColumn() == column_ && grid->currentRow() == row_;
+        s.invisible = !grid->isVisible();
         return s;
     }
 
@@ -67,7 +61,7 @@ public:
 
     bool isSelected() const override
     {
-        const BoardSpeech *speech = grid_ ? grid_->speech() : nullptr;
+        const BoardSpeech *speech = owner() ? owner()->speech() : nullptr;
         return speech && speech->cellSelected(column_, row_);
     }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
@@ -76,15 +70,11 @@ public:
     int rowIndex() const override { return row_; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override
-    {
-        return grid_ ? QAccessible::queryAccessibleInterface(grid_.data()) : nullptr;
-    }
+    QAccessibleInterface *table() const override { return parent(); }
 
 private:
     QAccessibleTableInterface *tableOf() const { return table()->tableInterface(); }
 
-    QPointer<TDrawGrid> grid_;
     int column_;
     int row_;
 };

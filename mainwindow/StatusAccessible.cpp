@@ -1,30 +1,18 @@
 #include "StatusAccessible.h"
 
 #include "AccessibleEvents.h"
+#include "LeafAccessible.h"
 #include "StatusPanels.h"
-
-#include <QPointer>
 
 namespace quorbix {
 
 namespace {
 
-class PanelAccessible : public QAccessibleInterface {
+class PanelAccessible : public LeafAccessible<TStatusBar> {
 public:
-    PanelAccessible(TStatusBar *bar, int index) : bar_(bar), index_(index) {}
+    PanelAccessible(TStatusBar *bar, int index) : LeafAccessible(bar), index_(index) {}
 
-    bool isValid() const override { return bar_ && index_ < bar_->panelCount(); }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override
-    {
-        return bar_ ? QAccessible::queryAccessibleInterface(bar_.data()) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
+    bool isValid() const override { return owner() && index_ < owner()->panelCount(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
 
     QString text(QAccessible::Text type) const override
@@ -32,8 +20,8 @@ public:
         if (!isValid()) return {};
         switch (type) {
         case QAccessible::Name:
-        case QAccessible::Value: return bar_->panelText(index_);
-        case QAccessible::Description: return bar_->panelDescription(index_);
+        case QAccessible::Value: return owner()->panelText(index_);
+        case QAccessible::Description: return owner()->panelDescription(index_);
         default: return {};
         }
     }
@@ -41,20 +29,19 @@ public:
     QRect rect() const override
     {
         if (!isValid()) return {};
-        const QRect r = bar_->panelRect(index_);
-        return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = owner()->panelRect(index_);
+        return QRect(owner()->mapToGlobal(r.topLeft()), r.size());
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
         s.readOnly = true;
-        s.invisible = !bar_ || !bar_->isVisible();
+        s.invisible = !owner() || !owner()->isVisible();
         return s;
     }
 
 private:
-    QPointer<TStatusBar> bar_;
     int index_;
 };
 

@@ -18,6 +18,7 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardSpeech.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardSpeech.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LeafAccessible.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardAccessible.h
   ${CMAKE_CURRENT_SOURCE_DIR}/BoardAccessible.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/StatusAccessible.h
