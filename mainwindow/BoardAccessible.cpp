@@ -44,9 +44,10 @@ public:
         QAccessible::State s;
         const TDrawGrid *grid = owner();
         if (!grid) return s;
-        s.selectable = true;
-        s.selected = isSelected();
+        // The waiting column's cells are only read: no group forms there and no cursor goes there.
         const bool field = column_ < grid->columnCount();
+        s.selectable = field;
+        s.selected = isSelected();
         s.focusable = field;
         s.focused = field && grid->hasFocus() && grid->currentColumn() == column_ && grid->currentRow() == row_;
         s.invisible = !grid->isVisible();

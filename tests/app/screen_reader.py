@@ -223,6 +223,10 @@ def main():
         print(f"Removed the group of column {column + 1}, row {row + 1}. The column's top cell before: "
               f"'{before}'; after: '{after}'; Total now {total.name}")
         assert after == "Empty", after
+
+        # The session ends: the game closes as its close button does, with its interfaces.
+        player.terminate()
+        assert player.wait(30) == 0, f"the game ended with {player.returncode}"
         print("PASSED")
     finally:
         processes.stop()
