@@ -1,6 +1,8 @@
 #include "about.h"
 
+#include "AboutAccessible.h"
 #include "AppFiles.h"
+#include "FocusFrame.h"
 #include "Maker.h"
 #include "OtherProgramsText.h"
 #include "Resources.h"
@@ -109,6 +111,15 @@ TAboutBox::TAboutBox(QWidget *parent)
     ui.LblHomepage->setToolTip(platform::maker::kWebAddress);
     ui.LblHomepage->installEventFilter(this);
     ui.LblMail->installEventFilter(this);
+    // Both links are reached with Tab, after the window's buttons (so the window still opens
+    // with the focus where it always did), and opened with Enter.
+    about::markAsLink(ui.LblHomepage);
+    about::markAsLink(ui.LblMail);
+    setTabOrder(ui.SpeedButton1, ui.LblHomepage);
+    setTabOrder(ui.LblHomepage, ui.LblMail);
+    about::markAsClock(ui.Panel3);
+    ui.SpeedButton1->setAccessibleName(tr("Close"));
+    ui.SpeedButton2->setAccessibleName(tr("System information"));
 
     // The pictures at the scale of the screen the window opens on.
     const qreal ratio = devicePixelRatioF();
@@ -222,6 +233,7 @@ void TAboutBox::Timer1Timer()
 void TAboutBox::showTime(const QTime &t)
 {
     setWindowTitle(tr("About box for: %1! Time: %2").arg(platform::fileNameOf(m_programPath), systemTimeText(t)));
+    about::setClockText(ui.Panel3, systemTimeText(t));
     showBits(m_hours, t.hour());
     showBits(m_minutes, t.minute());
     showBits(m_seconds, t.second());
@@ -296,10 +308,26 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
         default:
             break;
         }
-    } else if (watched == ui.LblHomepage && isClick(e, ui.LblHomepage)) {
-        LblHomepageClick();
-    } else if (watched == ui.LblMail && isClick(e, ui.LblMail)) {
-        LblMailClick();
+    } else if (watched == ui.LblHomepage || watched == ui.LblMail) {
+        auto *link = static_cast<QLabel *>(watched);
+        const bool pressed = isClick(e, link)
+                             || (e->type() == QEvent::KeyPress
+                                 && about::isLinkKey(link, static_cast<QKeyEvent *>(e)->key()));
+        if (pressed && link == ui.LblHomepage)
+            LblHomepageClick();
+        else if (pressed)
+            LblMailClick();
+        if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+            link->update();
+        if (e->type() == QEvent::Paint) {
+            // The text first, then the focus around it.
+            static_cast<QObject *>(link)->event(e);
+            QPainter painter(link);
+            menuskin::PaintFocusFrame(painter, *link);
+            return true;
+        }
+        if (pressed && e->type() == QEvent::KeyPress)
+            return true;
     }
     return QDialog::eventFilter(watched, e);
 }

@@ -35,7 +35,8 @@ Tdispers_form::Tdispers_form(QWidget *parent)
 Tdispers_form::~Tdispers_form() = default;
 
 void Tdispers_form::showDispersion(const ImageDispersion &dispersion,
-                                   const std::array<QPixmap, engine::KindCount> &normalPictures)
+                                   const std::array<QPixmap, engine::KindCount> &normalPictures,
+                                   const std::array<QString, engine::KindCount> &names)
 {
     const std::array<QLabel *, engine::KindCount> images = {
         ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5};
@@ -44,6 +45,9 @@ void Tdispers_form::showDispersion(const ImageDispersion &dispersion,
     for (int kind = 0; kind < engine::KindCount; ++kind) {
         images[kind]->setPixmap(normalPictures[kind]);
         counts[kind]->setText(tr("%n times", nullptr, dispersion.counts[kind]));
+        images[kind]->setAccessibleName(names[kind]);
+        if (!names[kind].isEmpty())
+            counts[kind]->setAccessibleName(tr("%1: %n times", nullptr, dispersion.counts[kind]).arg(names[kind]));
     }
     ui_->Label6->setText(tr("%n total", nullptr, dispersion.total));
 }
@@ -60,9 +64,10 @@ void Tdispers_form::showEvent(QShowEvent *e)
 }
 
 void ShowImageDispersion(QWidget *parent, const engine::Board &board,
-                         const std::array<QPixmap, engine::KindCount> &normalPictures)
+                         const std::array<QPixmap, engine::KindCount> &normalPictures,
+                         const std::array<QString, engine::KindCount> &names)
 {
     Tdispers_form form(parent);
-    form.showDispersion(CountImageDispersion(board), normalPictures);
+    form.showDispersion(CountImageDispersion(board), normalPictures, names);
     form.exec();
 }

@@ -30,9 +30,10 @@ public:
     ~Tdispers_form() override;
 
     // Box k + 1 shows normalPictures[k] at its own size, label k + 1 "<count> times", label 6
-    // "<total> total".
+    // "<total> total". A screen reader hears each count with names[k], what the picture shows.
     void showDispersion(const ImageDispersion &dispersion,
-                        const std::array<QPixmap, engine::KindCount> &normalPictures);
+                        const std::array<QPixmap, engine::KindCount> &normalPictures,
+                        const std::array<QString, engine::KindCount> &names = {});
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -44,4 +45,5 @@ private:
 // Counts the board, then shows the window modally over parent until its close button is
 // pressed. normalPictures are the current picture size's normal pictures of kinds 0..4.
 void ShowImageDispersion(QWidget *parent, const engine::Board &board,
-                         const std::array<QPixmap, engine::KindCount> &normalPictures);
+                         const std::array<QPixmap, engine::KindCount> &normalPictures,
+                         const std::array<QString, engine::KindCount> &names = {});

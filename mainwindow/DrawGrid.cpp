@@ -1,5 +1,7 @@
 #include "DrawGrid.h"
 
+#include "BoardAccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -113,10 +115,12 @@ QPoint TDrawGrid::currentCellCentre() const
 
 void TDrawGrid::moveCurrent(int column, int row)
 {
+    const bool moved = column != currentColumn_ || row != currentRow_;
     currentColumn_ = column;
     currentRow_ = row;
     emit SelectCell(column, row);
     update();
+    if (moved && hasFocus()) quorbix::announceCurrentCell(this);
 }
 
 bool TDrawGrid::onBorder(const QMouseEvent &event) const
@@ -215,6 +219,7 @@ void TDrawGrid::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     update();
+    quorbix::announceCurrentCell(this);
 }
 
 void TDrawGrid::focusOutEvent(QFocusEvent *event)

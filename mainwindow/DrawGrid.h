@@ -17,6 +17,10 @@
 #include <functional>
 #include <optional>
 
+namespace quorbix {
+class BoardSpeech;
+}
+
 class TDrawGrid : public QFrame {
     Q_OBJECT
 
@@ -37,6 +41,10 @@ public:
     QRect cellRect(int column, int row) const;
 
     void setDrawCellHandler(DrawCellHandler handler) { drawCell_ = std::move(handler); }
+
+    // What a screen reader hears about the cells; the owner keeps it alive.
+    void setSpeech(const quorbix::BoardSpeech *speech) { speech_ = speech; }
+    const quorbix::BoardSpeech *speech() const { return speech_; }
 
     // Draws everything now; the repaint also takes away an overlay drawn since the last one.
     void Repaint();
@@ -73,6 +81,7 @@ private:
     void leftPressOnCurrentCell();
 
     DrawCellHandler drawCell_;
+    const quorbix::BoardSpeech *speech_ = nullptr;
     std::optional<OverlayPainter> overlay_;
     int columns_ = 11;
     int rows_ = 12;

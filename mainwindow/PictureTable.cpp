@@ -1,5 +1,7 @@
 #include "PictureTable.h"
 
+#include "PictureNames.h"
+
 #include "ProfileFile.h"
 #include "Resources.h"
 
@@ -10,17 +12,21 @@ void SymbolPictureTable::LoadStandardPictures(qreal ratio)
     ratio_ = ratio;
     for (int i = 0; i < EmptyEntry; ++i)
         entries_[static_cast<std::size_t>(i)] = resources::standardPicture(i, ratio);
+    for (int kind = 0; kind < SelectedEntry; ++kind)
+        names_[static_cast<std::size_t>(kind)] = standardPictureName(kind);
     ReloadEmptyCellPicture();
 }
 
 void SymbolPictureTable::LoadSmallPictures(const QString &settingsPath, qreal ratio)
 {
-    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5, ratio);
+    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5, ratio,
+                    smallPictureName);
 }
 
 void SymbolPictureTable::LoadBigPictures(const QString &settingsPath, qreal ratio)
 {
-    loadFromLibrary(resources::bigLibrary(), settingsPath, QStringLiteral("Symbols"), 0, ratio);
+    loadFromLibrary(resources::bigLibrary(), settingsPath, QStringLiteral("Symbols"), 0, ratio,
+                    bigPictureName);
 }
 
 void SymbolPictureTable::ReloadEmptyCellPicture()
@@ -30,7 +36,8 @@ void SymbolPictureTable::ReloadEmptyCellPicture()
 
 void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &library,
                                          const QString &settingsPath, const QString &section,
-                                         int defaultOffset, qreal ratio)
+                                         int defaultOffset, qreal ratio,
+                                         QString (*pictureName)(int n))
 {
     const platform::ProfileFile settings(settingsPath);
     std::array<int, 5> choice{};
@@ -47,6 +54,7 @@ void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &librar
         entries_[static_cast<std::size_t>(kind)] = resources::onWhite(library.plain(n, ratio), size, ratio);
         entries_[static_cast<std::size_t>(SelectedEntry + kind)] =
             resources::onWhite(library.onYellow(n, ratio), size, ratio);
+        names_[static_cast<std::size_t>(kind)] = pictureName(n);
     }
     ReloadEmptyCellPicture();
 }

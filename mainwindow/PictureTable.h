@@ -39,11 +39,16 @@ public:
     // Puts the built-in empty-cell picture back into entry 10.
     void ReloadEmptyCellPicture();
 
+    // What the picture of kind k (0..4) shows, in words; empty for a blank kind.
+    const QString &name(int kind) const { return names_[static_cast<std::size_t>(kind)]; }
+
 private:
     void loadFromLibrary(const resources::PictureLibrary &library, const QString &settingsPath,
-                         const QString &section, int defaultOffset, qreal ratio);
+                         const QString &section, int defaultOffset, qreal ratio,
+                         QString (*pictureName)(int n));
 
     std::array<QPixmap, PictureEntries> entries_{};
+    std::array<QString, SelectedEntry> names_{};
     qreal ratio_ = 1;
 };
 

@@ -1,6 +1,10 @@
 #include "Quorbix.h"
 #include "ui_Quorbix.h"
 
+#include "Accessibility.h"
+#include "ActionAccessible.h"
+#include "BoardAccessible.h"
+#include "BoardSpeech.h"
 #include "BoardView.h"
 #include "DispersU.h"
 #include "DrawGrid.h"
@@ -100,6 +104,7 @@ TStatusBar *TForm1::statusBar1() const { return ui->StatusBar1; }
 
 void TForm1::FormCreate()
 {
+    quorbix::installAccessibility();
     quorbix::applyHintSettings();
     platform::moveOldSettingsFile();
     helpFile_ = platform::localizedFile(platform::helpFilePath());
@@ -126,15 +131,22 @@ void TForm1::FormCreate()
     //: The status bar's caption of the game's points so far (a 40-pixel box)
     ui->StatusBar1->setPanelText(TotalCaption, tr("Total"));
     ui->StatusBar1->setPanelText(TotalPoints, QStringLiteral("0"));
+    ui->StatusBar1->setPanelDescription(ActualPoints, tr("Points of the selected group"));
+    ui->StatusBar1->setPanelDescription(TotalPoints, tr("Total points"));
+    ui->StatusBar1->setPanelDescription(ModeName, tr("Game mode"));
 
     for (QAction *item : ui->ModeGroup->actions())
         item->setText(modeCaption(engine::GameMode{item->property("GameMode").toInt()}));
     attachShortcuts();
+    quorbix::setSpokenName(ui->Undo2, tr("Undo"));
+    quorbix::setSpokenName(ui->Redo2, tr("Redo"));
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
     quorbix::attachMenuSkin(this);
 
     ui->DrawGrid1->setGridSize(engine::FieldColumns, engine::Rows);
+    speech_ = std::make_unique<quorbix::BoardSpeech>(game_, pictures_);
+    ui->DrawGrid1->setSpeech(speech_.get());
     ui->DrawGrid1->setDrawCellHandler([this](QPainter &p, int column, int row, const QRect &rect) {
         DrawGrid1DrawCell(p, column, row, rect);
     });
@@ -273,8 +285,9 @@ void TForm1::changeEvent(QEvent *event)
 
 void TForm1::FormDestroy()
 {
-    // Nothing may report to a window that is going away.
+    // Nothing may report to a window that is going away, nor read its board.
     game_.setListener(nullptr);
+    ui->DrawGrid1->setSpeech(nullptr);
     WriteWindowSettings();
 }
 
@@ -315,6 +328,8 @@ void TForm1::reloadPictures()
     case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath(), ratio); break;
     }
     ui->DrawGrid1->Repaint();
+    // The cells' names follow their pictures; a new game comes this way too.
+    quorbix::announceBoardChange(ui->DrawGrid1);
 }
 
 void TForm1::fitWindow()
@@ -398,6 +413,8 @@ void TForm1::DrawGrid1MouseDown(Qt::MouseButton, QPoint position)
     ui->DrawGrid1->Repaint();
     const QString points = QString::number(selection.previewPoints);
     ui->StatusBar1->setPanelText(ActualPoints, points);
+    speech_->setGroupPoints(selection.previewPoints);
+    quorbix::announceSelection(ui->DrawGrid1);
     if (!selection.drawBubble) return;
     const int viewHeight = quorbix::viewGeometry(pictureSize_).height;
     const QFont bubbleFont = font();
@@ -406,7 +423,11 @@ void TForm1::DrawGrid1MouseDown(Qt::MouseButton, QPoint position)
     });
 }
 
-void TForm1::DrawGrid1DblClick() { game_.RemoveGroup(); }
+void TForm1::DrawGrid1DblClick()
+{
+    game_.RemoveGroup();
+    quorbix::announceBoardChange(ui->DrawGrid1);
+}
 
 void TForm1::DrawGrid1MouseUp()
 {
@@ -444,6 +465,8 @@ void TForm1::undoRedoChanged(bool undo, bool redo)
 
 void TForm1::gameOver(const engine::EndGameTexts &texts)
 {
+    // The last removal is heard before the game-over window speaks.
+    quorbix::announceBoardChange(ui->DrawGrid1);
     auto *result = new TResultForm(this);
     // The engine's lines in the player's language: the same words, the numbers the engine used.
     const int left = game_.SymbolsLeft();
@@ -480,9 +503,17 @@ void TForm1::NewGame1Click() { NewGame(); }
 
 void TForm1::Exit1Click() { close(); }
 
-void TForm1::Undo2Click() { game_.Undo(); }
+void TForm1::Undo2Click()
+{
+    game_.Undo();
+    quorbix::announceBoardChange(ui->DrawGrid1);
+}
 
-void TForm1::Redo2Click() { game_.Redo(); }
+void TForm1::Redo2Click()
+{
+    game_.Redo();
+    quorbix::announceBoardChange(ui->DrawGrid1);
+}
 
 void TForm1::Soundson1Click() { soundsOn_ = ui->Soundson1->isChecked(); }
 
@@ -490,6 +521,8 @@ void TForm1::SetGameMode(engine::GameMode mode)
 {
     // The rules change at the next removal; the caption and the width at the next new game.
     game_.setGameMode(mode);
+    // The waiting column comes or goes with the mode.
+    quorbix::announceBoardChange(ui->DrawGrid1);
 }
 
 void TForm1::Normal1Click() { SetGameMode(engine::GameMode::Standard); }
@@ -542,9 +575,12 @@ void TForm1::dfdf1Click()
 void TForm1::Showimagedispersion1Click()
 {
     std::array<QPixmap, engine::KindCount> normal;
-    for (int kind = 0; kind < engine::KindCount; ++kind)
+    std::array<QString, engine::KindCount> names;
+    for (int kind = 0; kind < engine::KindCount; ++kind) {
         normal[static_cast<std::size_t>(kind)] = pictures_.entry(kind);
-    ShowImageDispersion(this, game_.board(), normal);
+        names[static_cast<std::size_t>(kind)] = pictures_.name(kind);
+    }
+    ShowImageDispersion(this, game_.board(), normal, names);
 }
 
 void TForm1::About1Click() { AboutBoxDlg1->Execute(this); }

@@ -21,6 +21,10 @@ namespace Ui {
 class TForm1;
 }
 
+namespace quorbix {
+class BoardSpeech;
+}
+
 class TForm1 : public QMainWindow, private engine::GameListener {
     Q_OBJECT
 
@@ -109,6 +113,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     engine::Game game_;
     quorbix::SymbolPictureTable pictures_;
+    std::unique_ptr<quorbix::BoardSpeech> speech_;
     quorbix::PictureSize pictureSize_ = quorbix::PictureSize::Standard;
     bool soundsOn_ = true;
     QTimer *Timer1 = nullptr;

@@ -1,5 +1,7 @@
 #include "StatusPanels.h"
 
+#include "StatusAccessible.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
@@ -20,7 +22,7 @@ TStatusBar::TStatusBar(QWidget *parent) : QStatusBar(parent)
 void TStatusBar::setPanels(const std::vector<int> &widths)
 {
     panels_.clear();
-    for (int w : widths) panels_.push_back({w, QString()});
+    for (int w : widths) panels_.push_back({w, QString(), QString()});
     update();
 }
 
@@ -50,6 +52,18 @@ void TStatusBar::setPanelText(int index, const QString &text)
     if (panel.text == text) return;
     panel.text = text;
     update(panelRect(index));
+    quorbix::announcePanelChange(this, index);
+}
+
+QString TStatusBar::panelDescription(int index) const
+{
+    return index >= 0 && index < panelCount() ? panels_[static_cast<std::size_t>(index)].description
+                                              : QString();
+}
+
+void TStatusBar::setPanelDescription(int index, const QString &description)
+{
+    if (index >= 0 && index < panelCount()) panels_[static_cast<std::size_t>(index)].description = description;
 }
 
 QRect TStatusBar::panelTextRect(int index) const

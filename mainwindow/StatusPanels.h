@@ -21,6 +21,9 @@ public:
     QRect panelTextRect(int index) const;   // where the panel's text is drawn, inside its box
     QString panelText(int index) const;
     void setPanelText(int index, const QString &text);
+    // What a panel is for, read out with its text ("Total points").
+    QString panelDescription(int index) const;
+    void setPanelDescription(int index, const QString &description);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,6 +35,7 @@ private:
     struct Panel {
         int width = 0;
         QString text;
+        QString description;
     };
     std::vector<Panel> panels_;
 };

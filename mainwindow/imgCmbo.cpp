@@ -3,13 +3,19 @@
 #include "ui_imgCmbo.h"
 
 #include "AppFiles.h"
+#include "FocusFrame.h"
 #include "FormFonts.h"
+#include "PictureNames.h"
 #include "ProfileFile.h"
 #include "Resources.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
 #include <QStyle>
+
+#include <algorithm>
 
 TForm2::TForm2(QWidget *parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TForm2>())
@@ -23,6 +29,16 @@ TForm2::TForm2(QWidget *parent)
     images_ = {ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5};
     for (QLabel *image : images_)
         image->installEventFilter(this);
+
+    // By keyboard: the list, then the five boxes (Enter or Space puts the picture on the box's
+    // kind; the arrows go round them), then the buttons.
+    ui_->LV->setAccessibleName(tr("Pictures"));
+    QWidget *previous = ui_->LV;
+    for (QLabel *image : images_) {
+        image->setFocusPolicy(Qt::StrongFocus);
+        setTabOrder(previous, image);
+        previous = image;
+    }
 
     // FormCreate: until the settings are read, kind k shows picture k.
     for (int kind = 0; kind < 5; ++kind)
@@ -81,6 +97,7 @@ void TForm2::FormActivate()
         for (int n = 0; n < list->count(); ++n) {
             auto *row = new QTreeWidgetItem(ui_->LV);
             row->setIcon(0, QIcon(list->plain(n, ratio)));
+            row->setData(0, Qt::AccessibleTextRole, quorbix::libraryPictureName(kidSize_, n));
         }
     }
     for (int kind = 0; kind < 5; ++kind)
@@ -90,6 +107,8 @@ void TForm2::FormActivate()
 void TForm2::drawChoice(int kind)
 {
     const resources::PictureLibrary *list = listInUse();
+    const QString shown = list ? quorbix::libraryPictureName(kidSize_, choice_[kind]) : QString();
+    images_[kind]->setAccessibleName(tr("Symbol %1: %2").arg(kind + 1).arg(shown.isEmpty() ? tr("blank") : shown));
     if (!list) {
         images_[kind]->clear();
         return;
@@ -116,8 +135,51 @@ void TForm2::Image3DblClick() { placeSelectedPicture(2); }
 void TForm2::Image4DblClick() { placeSelectedPicture(3); }
 void TForm2::Image5DblClick() { placeSelectedPicture(4); }
 
+bool TForm2::imageKey(int kind, const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        placeSelectedPicture(kind);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        images_[static_cast<std::size_t>((kind + 4) % 5)]->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        images_[static_cast<std::size_t>((kind + 1) % 5)]->setFocus(Qt::OtherFocusReason);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool TForm2::eventFilter(QObject *watched, QEvent *e)
 {
+    const auto box = std::find(images_.begin(), images_.end(), watched);
+    if (box != images_.end()) {
+        const int kind = static_cast<int>(box - images_.begin());
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (imageKey(kind, *static_cast<QKeyEvent *>(e))) return true;
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            (*box)->update();
+            break;
+        case QEvent::Paint: {
+            // The picture first, then the focus over its edge.
+            static_cast<QObject *>(*box)->event(e);
+            QPainter painter(*box);
+            menuskin::PaintFocusFrame(painter, **box);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     if (e->type() == QEvent::MouseButtonDblClick) {
         using Handler = void (TForm2::*)();
         static constexpr std::array<Handler, 5> handlers = {

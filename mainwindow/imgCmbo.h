@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 
 namespace resources {
@@ -63,6 +64,8 @@ private:
     const resources::PictureLibrary *listInUse() const;
     QString section() const;
     void placeSelectedPicture(int kind);
+    // A key on box kind + 1; false when it is not the box's.
+    bool imageKey(int kind, const QKeyEvent &key);
     void drawChoice(int kind);
 
     std::unique_ptr<Ui::TForm2> ui_;

@@ -16,5 +16,18 @@ list(APPEND QUORBIX_MAINWINDOW_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/MenuSupport.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.h
   ${CMAKE_CURRENT_SOURCE_DIR}/WindowSettings.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardSpeech.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardSpeech.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LeafAccessible.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardAccessible.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/BoardAccessible.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/StatusAccessible.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/StatusAccessible.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ActionAccessible.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ActionAccessible.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/Accessibility.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AccessibleEvents.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/AccessibleEvents.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/Accessibility.cpp
 )
 list(APPEND QUORBIX_MAINWINDOW_LIBS quorbix_engine quorbix_platform quorbix_resources quorbix_scores quorbix_about quorbix_menuskin)

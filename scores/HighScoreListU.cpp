@@ -72,6 +72,7 @@ THighScoreForm::THighScoreForm(QWidget *parent)
     ui->vl->setColumnWidth(1, 62);
     // The title row is as high as the list's rows.
     ui->vl->horizontalHeader()->setFixedHeight(ui->vl->verticalHeader()->defaultSectionSize());
+    ui->vl->setAccessibleName(tr("High scores"));
 }
 
 THighScoreForm::~THighScoreForm()
@@ -124,6 +125,7 @@ void THighScoreForm::askForName()
     prompt.setTextValue(platform::loginName());
     if (auto *edit = prompt.findChild<QLineEdit *>()) {
         edit->setMaxLength(NameMaxLength);
+        edit->setAccessibleName(tr("Your name"));
         edit->selectAll();
         // The prompt's layout sizes it around its contents: the edit line makes it wide.
         edit->setMinimumWidth(widthForCaption(prompt));

@@ -20,6 +20,8 @@ TResultForm::TResultForm(QWidget *parent)
     // At its own size in the top-left corner; the margin right of and below it stays white.
     ui->Image1->setPixmap(QPixmap::fromImage(resources::gameOverBackground()));
     connect(ui->SpeedButton1, &QToolButton::clicked, this, &TResultForm::SpeedButton1Click);
+    // The window has no title bar: a screen reader names it so, and reads the result with it.
+    setAccessibleName(tr("Game over"));
 }
 
 TResultForm::~TResultForm() = default;
@@ -38,6 +40,7 @@ void TResultForm::FormActivate()
     // Labels take the size of their text; a line longer than the window is cut at its edge.
     for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6})
         label->adjustSize();
+    setAccessibleDescription(QStringList{results_, leftover_, bonus_, ui->Label6->text()}.join(QLatin1Char('\n')));
 }
 
 void TResultForm::SpeedButton1Click()

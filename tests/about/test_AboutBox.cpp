@@ -10,6 +10,7 @@
 #include "about.h"
 #include "aboutdlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
@@ -371,4 +372,40 @@ TEST(FlatPageControl, PagesStartTabHeightBelowTheTop)
     pages.setTabHeight(20);
     pages.layout()->activate();
     EXPECT_EQ(page->geometry(), QRect(0, 20, 200, 80));
+}
+
+TEST_F(AboutBoxTest, AScreenReaderHearsTheClockAsOneTimeAndReachesTheLinksByKeyboard)
+{
+    TAboutBox box;
+    QStringList urls, mails;
+    box.setShell([&](const QString &url) { urls << url; return true; },
+                 [&](const QString &address, const QString &) { mails << address; return true; });
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.showTime(QTime(13, 5, 9));
+
+    // The clock is one text, the time; its lamps are not read one by one.
+    QAccessibleInterface *clock = QAccessible::queryAccessibleInterface(box.ui.Panel3);
+    EXPECT_EQ(clock->text(QAccessible::Name), "Clock");
+    EXPECT_TRUE(clock->text(QAccessible::Value).contains("05:09"));
+    EXPECT_EQ(clock->childCount(), 0);
+
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton1)->text(QAccessible::Name), "Close");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton2)->text(QAccessible::Name), "System information");
+
+    // Tab reaches the mail link, which is read as one, and Enter opens it.
+    QAccessibleInterface *mail = QAccessible::queryAccessibleInterface(box.ui.LblMail);
+    EXPECT_EQ(mail->role(), QAccessible::Link);
+    EXPECT_EQ(mail->text(QAccessible::Name), "Mail me!");
+    for (int i = 0; i < 20 && !box.ui.LblMail->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box, Qt::Key_Tab);
+    ASSERT_TRUE(box.ui.LblMail->hasFocus());
+    QTest::keyClick(box.ui.LblMail, Qt::Key_Return);
+    EXPECT_EQ(mails, QStringList{QString::fromLatin1(platform::maker::kMailAddress)});
+    mail->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(mails.size(), 2);
+
+    QTest::keyClick(box.ui.LblMail, Qt::Key_Escape);
+    EXPECT_FALSE(box.isVisible()) << "Escape closes the window";
 }

@@ -7,4 +7,5 @@ list(APPEND QUORBIX_MAINWINDOW_TEST_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_settings.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/test_PictureScale.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_sound.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/test_Accessibility.cpp
 )

@@ -121,6 +121,12 @@ TEST(DispersionWindow, ShowsCountsAndTotal)
     EXPECT_EQ(labelText(form, 5), "3 times");
     EXPECT_EQ(labelText(form, 6), "82 total");
 
+    // A screen reader hears each count with what its picture shows.
+    form.showDispersion({{26, 27, 0, 26, 3}, 82}, pictures(24),
+                        {"Red ball", "Green ball", "Blue ball", "Yellow ball", "Magenta ball"});
+    EXPECT_EQ(form.findChild<QLabel *>("Label2")->accessibleName(), "Green ball: 27 times");
+    EXPECT_EQ(labelText(form, 2), "27 times") << "what shows stays as it was";
+
     const QFont countFont = form.findChild<QLabel *>("Label6")->font();
     EXPECT_EQ(countFont.pixelSize(), 13);
     EXPECT_TRUE(countFont.bold());

@@ -290,3 +290,40 @@ TEST_F(SelectImagesTest, ListsEveryPictureOfTheBuiltInLibraries)
 }
 
 }  // namespace
+
+TEST_F(SelectImagesTest, KeysAloneChooseAPictureAndPutItOnAKindThatAScreenReaderNames)
+{
+    auto dialog = open(true);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QTreeWidget *lv = list(*dialog);
+    EXPECT_EQ(lv->model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "Frog");
+    EXPECT_EQ(box(*dialog, 2)->accessibleName(), "Symbol 2: Frog");
+
+    // Down the list to picture 3, Tab to the first box, Right to the second, Enter puts it there.
+    lv->setFocus();
+    lv->setCurrentItem(lv->topLevelItem(0));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(lv, Qt::Key_Down);
+    QTest::keyClick(lv, Qt::Key_Tab);
+    EXPECT_TRUE(box(*dialog, 1)->hasFocus());
+    QTest::keyClick(box(*dialog, 1), Qt::Key_Right);
+    ASSERT_TRUE(box(*dialog, 2)->hasFocus());
+    QTest::keyClick(box(*dialog, 2), Qt::Key_Return);
+    EXPECT_EQ(shownPicture(*dialog, 2), 3);
+    EXPECT_EQ(box(*dialog, 2)->accessibleName(), "Symbol 2: Bee");
+    // Space on the fifth box (Left wraps round from the first).
+    QTest::keyClick(box(*dialog, 2), Qt::Key_Left);
+    QTest::keyClick(box(*dialog, 1), Qt::Key_Left);
+    ASSERT_TRUE(box(*dialog, 5)->hasFocus());
+    QTest::keyClick(box(*dialog, 5), Qt::Key_Space);
+    EXPECT_EQ(shownPictures(*dialog), (std::vector<int>{0, 3, 2, 3, 3}));
+
+    // The focused box shows a frame on its edge; the others look as before.
+    const QImage focused = box(*dialog, 5)->grab().toImage();
+    const QImage resting = box(*dialog, 4)->grab().toImage();
+    EXPECT_NE(focused.pixel(0, 0), resting.pixel(0, 0));
+    EXPECT_EQ(focused.pixel(focused.width() / 2, focused.height() / 2),
+              resting.pixel(resting.width() / 2, resting.height() / 2));
+    QTest::keyClick(box(*dialog, 5), Qt::Key_Tab);
+    EXPECT_EQ(resting.pixel(0, 0), box(*dialog, 5)->grab().toImage().pixel(0, 0)) << "the frame goes with the focus";
+}
