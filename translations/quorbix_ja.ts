@@ -514,7 +514,7 @@ or visit our homepage:</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>

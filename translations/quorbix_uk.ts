@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation>Quorbix — головоломка, у якій треба прибирати групи однакових фішок і набирати очки.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Показати цю довідку.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Показати відомості про версію.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Неочікуваний аргумент «%1».</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation>Стандарт</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation>Зсув</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation>Мегаряд</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation>Мегаряд і зсув</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation>Довідка Quorbix</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation>Файл довідки %1 не знайдено.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation>Не вдається показати файл довідки %1.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation>Інші програми від розробників Quorbix</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation>Наші інші програми</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation>Невеликі ігри та утиліти, зроблені так само дбайливо, як Quorbix. Усі вони безкоштовні, і ними можна вільно ділитися.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation>Нахиляйте тацю з кольоровими камінцями, доки три однакові не зустрінуться й не відкотяться. Спокійна, неквапна гра, до якої хочеться повертатися знову і знову.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation>Засвітіть усі ліхтарі нічного саду однією безперервною доріжкою. Сорок садів ручної роботи — від простих до диявольськи складних.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation>Маленький годинник, календар і нотатки-стікери, які лишаються там, де ви їх поклали на робочому столі.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation>Ловіть літери, що падають, і запускайте їх угору словами, поки не змінився вітер. Для одного гравця або двох за однією клавіатурою.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation>Кишенькова карта зоряного неба: знайдіть сузір’я, що над вами цієї ночі, і дізнайтеся їхні історії.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation>Усі вони створені розробниками Quorbix. Ми завжди раді ідеям, побажанням і повідомленням про вади.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Не вдається записати до %1</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -105,502 +105,494 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation>Quorbix для комп’ютера — це версія
-Pocket Quorbix, нашої гри для кишенькових
-комп’ютерів.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation>Як грати</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation>У коробці 26 кульок п’яти різних кольорів.
-Дві й більше кульки, з’єднані по горизонталі
-чи вертикалі, зникають від подвійного клацання.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation>Що більше кульок одного кольору ви
-прибираєте за один хід, то більше очок
-отримуєте.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation>Наприкінці ви отримуєте бонус: що менше
-кульок лишилося, то він більший.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation>Автори</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation>Дизайн і програмування</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation>Піктограми й зображення</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation>Кульки, піктограми меню й зображення «Про програму»:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>Зображення фішок із Noto Color Emoji (OFL 1.1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>від Google Inc. і Arjen Nienhuis</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>Шрифти: Liberation від Red Hat і Google (OFL 1.1),</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>Comic Neue від Craig Rozynski (OFL 1.1), Linux Biolinum</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>від Philipp H. Poll, Eurofurence від Tobias B. Koehler (OFL 1.1)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation>Присвячується всім, хто хоч раз казав:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation>«ще одна партія — і все».</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation>%1.%2   Збірка: %3</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation>Усього: %1 КБ     Вільно: %2 КБ</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation>%1: %2 МБ  </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation>Імовірно, у вас %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation>Версія: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation>Вільна пам’ять: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation>Вільно на дисках: </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation>Про програму</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Version</source>
-        <translation>Версія</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Випуск</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Build</source>
-        <translation>Збірка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation>Авт. права</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>H</source>
-        <translation>Г</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>M</source>
-        <translation>Х</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>S</source>
-        <translation>С</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation>Перетягніть, щоб гортати</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation>Вікно можна тягти за текст лівою кнопкою!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation>Пишіть!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation>показати відомості про жорсткий диск</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation>Закрити вікно «Про програму»</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About </source>
-        <translation>Про програму </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation>Інші програми</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Назад</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation>Вперед</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation>Оновити</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation>Надсилайте пропозиції та повідомлення про вади
-поштою або відвідайте наш сайт:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation>Наш сайт: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation>Про програму %1! Час: %2</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Error</source>
-        <translation>Помилка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation>Помилка під час надсилання листа!</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation>Про %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation>Автори</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation>Автор: %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation>Інструменти й теми для цієї програми:</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation>Гра</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>View</source>
-        <translation>Перегляд</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Опції</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation>Режим гри</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation>Вибрати інший режим гри (діє в новій грі)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation>Тип зображень</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation>Змінити розмір зображень</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Довідка</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation>Про Quorbix</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Нова гра</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation>Почати нову гру</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Вийти</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation>Вийти з Quorbix</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation>Скасувати один хід</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation>Повторити один хід</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation>Таблиця рекордів</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation>Побийте рекорд і знайдіть себе в таблиці</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation>Розподіл зображень</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation>Звуки</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation>Увімкнути чи вимкнути звук</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation>Звичайний режим (діє в новій грі)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation>Фішки зсуваються праворуч (діє в новій грі)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation>Новий ряд, коли стовпець порожній (діє в новій грі)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation>Новий ряд, коли стовпець порожній, і зсув фішок праворуч (діє в новій грі)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation>Стандартні</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation>Великі (налаштувати)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation>Малі (налаштувати)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation>Налаштувати зображення</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation>Вибрати інші зображення для фішок</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Про програму</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation>Показати довідку</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation>Quorbix від %1</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation>Вибір</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total</source>
-        <translation>Усього</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation>
-            <numerusform>Ви набрали %1 очко </numerusform>
-            <numerusform>Ви набрали %1 очки </numerusform>
-            <numerusform>Ви набрали %1 очок </numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation>
-            <numerusform>У вас лишилася %n кулька </numerusform>
-            <numerusform>У вас лишилося %n кульки </numerusform>
-            <numerusform>У вас лишилося %n кульок </numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation>Вітаємо! Ваш бонус — 1000 очок!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation>
-            <numerusform>тож ваш бонус — %n очко!</numerusform>
-            <numerusform>тож ваш бонус — %n очки!</numerusform>
-            <numerusform>тож ваш бонус — %n очок!</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation>
-            <numerusform>Ваш підсумковий рахунок: %n!!</numerusform>
-            <numerusform>Ваш підсумковий рахунок: %n!!</numerusform>
-            <numerusform>Ваш підсумковий рахунок: %n!!</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation>Це працює лише з великими або малими зображеннями</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation>Вибір зображень</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation>Спершу виберіть зображення у списку. Потім двічі клацніть клітинку, до якої його слід помістити.</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Скасувати</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>Гаразд</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation>Рекорди</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Player</source>
-        <translation>Гравець</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>Очки</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation>Ви потрапили до таблиці рекордів!</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation>Введіть своє ім’я</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>high score</source>
-        <translation>Рекорди</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation>Рекорди: Зсув</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation>Рекорди: Мегаряд</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation>Рекорди: Мегаряд і зсув</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation>Гаразд</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation>Гру закінчено!</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation>Розподіл зображень</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation>
-            <numerusform>%n раз</numerusform>
-            <numerusform>%n рази</numerusform>
-            <numerusform>%n разів</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation>
-            <numerusform>усього %n</numerusform>
-            <numerusform>усього %n</numerusform>
-            <numerusform>усього %n</numerusform>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
