@@ -291,8 +291,8 @@ you have left over</source>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation>ご意見や不具合の報告はメールでお送りいただくか、
-ホームページをご覧ください:</translation>
+        <translation>ご意見や不具合の報告はメールでお送りください。
+ホームページもどうぞ:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
