@@ -293,8 +293,8 @@ you have left over</source>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation>Присылайте предложения и сообщения об ошибках
-по почте или заходите на наш сайт:</translation>
+        <translation>Присылайте идеи и сообщения об ошибках по почте
+или заходите на сайт:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
