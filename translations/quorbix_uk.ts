@@ -293,8 +293,8 @@ you have left over</source>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation>Надсилайте пропозиції та повідомлення про вади
-поштою або відвідайте наш сайт:</translation>
+        <translation>Надсилайте ідеї та повідомлення про вади поштою
+або відвідайте наш сайт:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
