@@ -21,10 +21,12 @@ SystemInfoTexts systemInfoTexts(const platform::OsVersion &os, const platform::M
     SystemInfoTexts t;
     t.family = os.family;
     t.version = SystemInfo::tr("%1.%2   Build : %3").arg(os.major).arg(os.minor).arg(os.build & 0xFFFF);
+    //: The memory in all and the memory available, in kilobytes
     t.memory = SystemInfo::tr("Tot: %1 KB     Avl: %2 KB")
                    .arg(memory.totalBytes / 1024)
                    .arg(memory.availableBytes / 1024);
     for (std::size_t i = 0; i < drives.size(); ++i) {
+        //: A file system's folder and its free space in megabytes
         const QString entry = SystemInfo::tr("%1: %2 MB  ")
                                   .arg(drives[i].mountPoint)
                                   .arg(drives[i].freeBytes / 1024 / 1024);

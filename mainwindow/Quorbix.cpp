@@ -117,8 +117,10 @@ void TForm1::FormCreate()
     setBackgroundRole(QPalette::Button);
 
     ui->StatusBar1->setPanels(StatusPanelWidths);
+    //: The status bar's caption of the points the selected group would earn (a 45-pixel box)
     ui->StatusBar1->setPanelText(ActualCaption, tr("Actual"));
     ui->StatusBar1->setPanelText(ActualPoints, QStringLiteral("0"));
+    //: The status bar's caption of the game's points so far (a 40-pixel box)
     ui->StatusBar1->setPanelText(TotalCaption, tr("Total"));
     ui->StatusBar1->setPanelText(TotalPoints, QStringLiteral("0"));
 

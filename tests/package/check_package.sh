@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build folder, unpacks it into a scratch root and
-# checks it as a player's machine would see it: the file list, the dependencies, the desktop
+# Builds the Debian package from a finished build folder (the first argument; the second names
+# the languages the build lists), unpacks it into a scratch root and checks it as a player's
+# machine would see it: the file list, the dependencies, the desktop
 # entry and the metainfo, then the game started from its desktop entry's Exec, once installed
 # (a prefix the player may not write: files go to the per-user folders) and once as a
 # portable copy (a folder the player owns: files stay beside the executable).
 set -euo pipefail
 build=$(cd "$1" && pwd)
+languages=${2:-}
 scratch=$(mktemp -d)
 pid=
 cleanup() {
@@ -50,21 +52,10 @@ expected="./usr/games/quorbix
 ./usr/share/icons/hicolor/scalable/apps/org.example.quorbix.svg
 ./usr/share/man/man6/quorbix.6.gz
 ./usr/share/metainfo/org.example.quorbix.metainfo.xml
-./usr/share/quorbix/quorbix.hlp
-./usr/share/quorbix/quorbix_ca.hlp
-./usr/share/quorbix/quorbix_cs.hlp
-./usr/share/quorbix/quorbix_de.hlp
-./usr/share/quorbix/quorbix_es.hlp
-./usr/share/quorbix/quorbix_fr.hlp
-./usr/share/quorbix/quorbix_it.hlp
-./usr/share/quorbix/quorbix_ja.hlp
-./usr/share/quorbix/quorbix_nl.hlp
-./usr/share/quorbix/quorbix_pl.hlp
-./usr/share/quorbix/quorbix_pt_BR.hlp
-./usr/share/quorbix/quorbix_ru.hlp
-./usr/share/quorbix/quorbix_sv.hlp
-./usr/share/quorbix/quorbix_uk.hlp
-./usr/share/quorbix/quorbix_zh_CN.hlp"
+./usr/share/quorbix/quorbix.hlp"
+for lang in $languages; do
+    expected+=$'\n'"./usr/share/quorbix/quorbix_$lang.hlp"
+done
 expected=$(LC_ALL=C sort <<<"$expected")
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
 [ "$files" = "$expected" ] || fail "file list differs:
@@ -76,6 +67,13 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 apps=$root/usr/share/applications/org.example.quorbix.desktop
 desktop-file-validate "$apps" || fail "desktop-file-validate"
+# Every language whose catalogue translates the entry's comment has it in the installed entry.
+for lang in $languages; do
+    translated=$(msgattrib --translated --no-fuzzy --no-wrap "$build/data/po/$lang.po")
+    if grep -q '^msgid "Clear the board' <<<"$translated"; then
+        grep -q "^Comment\[$lang\]=" "$apps" || fail "the menu entry lacks Comment[$lang]"
+    fi
+done
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.quorbix.metainfo.xml" ||
     fail "appstreamcli validate"
 

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -36,6 +37,26 @@ QStringList untranslatedNames()
     return names;
 }
 
+// QUORBIX_SCREENSHOTS=<folder> keeps a picture of every window the tour shows, to look at a
+// language: <folder>/<language>-<nn>-<window class>.png.
+class Pictures {
+public:
+    explicit Pictures(QString language) : language_(std::move(language)) {}
+    void keep(QWidget *window)
+    {
+        if (folder_.isEmpty()) return;
+        window->grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                .arg(folder_, language_)
+                                .arg(++count_, 2, 10, QLatin1Char('0'))
+                                .arg(QString::fromLatin1(window->metaObject()->className())));
+    }
+
+private:
+    const QString folder_ = qEnvironmentVariable("QUORBIX_SCREENSHOTS");
+    const QString language_;
+    int count_ = 0;
+};
+
 class TranslationsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -53,7 +74,9 @@ TEST_F(TranslationsTest, UnderThePseudoLanguageEveryVisibleTextIsTranslated)
     PseudoTranslator pseudo(QStringLiteral(QUORBIX_TS_FILE));
     QCoreApplication::installTranslator(&pseudo);
     const QStringList names = untranslatedNames();
+    Pictures pictures(QStringLiteral("pseudo"));
     tourEveryWindow(exe.path(), QStringLiteral(QUORBIX_HELP_DIR), [&](QWidget *window) {
+        pictures.keep(window);
         expectEveryTextTranslated(window, names);
         // Windows that size themselves to their texts must fit even the longest.
         if (qobject_cast<QMessageBox *>(window) || window->objectName() == "HelpViewer" ||
@@ -81,20 +104,31 @@ TEST(PseudoText, KeepsPlaceholdersAcceleratorsAndMarkupAndIsLonger)
     EXPECT_TRUE(isPseudoText(QStringLiteral("1002 - Quorbix"), {QStringLiteral("Quorbix")}));
 }
 
-class LanguageFitTest : public TranslationsTest, public ::testing::WithParamInterface<QString> {};
+class LanguageFitTest : public TranslationsTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsPlace)
 {
+    const QString language = QString::fromStdString(GetParam());
     std::optional<platform::Translations> translations;
-    if (GetParam() != QLatin1String("en")) {
-        translations.emplace(GetParam());
-        ASSERT_EQ(platform::currentLanguage(), GetParam()) << "not built in";
+    if (language != QLatin1String("en")) {
+        translations.emplace(language);
+        ASSERT_EQ(platform::currentLanguage(), language) << "not built in";
     }
-    tourEveryWindow(exe.path(), QStringLiteral(QUORBIX_HELP_DIR), expectEveryTextFits);
+    Pictures pictures(language);
+    tourEveryWindow(exe.path(), QStringLiteral(QUORBIX_HELP_DIR), [&](QWidget *window) {
+        pictures.keep(window);
+        expectEveryTextFits(window);
+    });
 }
 
 // English, then every language the build lists: one not yet translated is English where
 // its translation is unfinished.
-INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest,
-                         ::testing::ValuesIn(QStringLiteral("en " QUORBIX_LANGUAGES).split(u' ')),
-                         [](const ::testing::TestParamInfo<QString> &info) { return info.param.toStdString(); });
+std::vector<std::string> fitLanguages()
+{
+    std::vector<std::string> languages{"en"};
+    for (const QString &language : QStringLiteral(QUORBIX_LANGUAGES).split(u' ')) languages.push_back(language.toStdString());
+    return languages;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest, ::testing::ValuesIn(fitLanguages()),
+                         [](const ::testing::TestParamInfo<std::string> &info) { return info.param; });
