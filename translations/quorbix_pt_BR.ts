@@ -493,8 +493,8 @@ ou visite nosso site:</translation>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
         <translation>
-            <numerusform>então você ganha %n ponto de bônus!</numerusform>
-            <numerusform>então você ganha %n pontos de bônus!</numerusform>
+            <numerusform>então o bônus é de %n ponto!</numerusform>
+            <numerusform>então o bônus é de %n pontos!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
