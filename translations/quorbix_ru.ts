@@ -489,7 +489,7 @@ or visit our homepage:</source>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation>Поздравляем! Ваш бонус — 1000 очков!</translation>
+        <translation>Поздравляем! Бонус — 1000 очков!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
