@@ -486,7 +486,7 @@ eller besök vår webbplats:</translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation>Grattis, du får en bonus på 1000 poäng!</translation>
+        <translation>Grattis! En bonus på 1000 poäng!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
