@@ -5,99 +5,99 @@
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix は、同じシンボルのグループを消して得点を稼ぐパズルゲームです。</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示します。</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報を表示します。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」です。</translation>
     </message>
 </context>
 <context>
     <name>GameMode</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト</translation>
     </message>
     <message>
         <source>Add Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>メガ列追加</translation>
     </message>
     <message>
         <source>Shift Mega Row</source>
-        <translation type="unfinished"></translation>
+        <translation>メガ列シフト</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quorbix Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix ヘルプ</translation>
     </message>
     <message>
         <source>There is no help file at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にヘルプファイルがありません。</translation>
     </message>
     <message>
         <source>The help file %1 cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプファイル %1 を表示できません。</translation>
     </message>
 </context>
 <context>
     <name>OtherPrograms</name>
     <message>
         <source>More from the Quorbix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix 開発者のその他の作品</translation>
     </message>
     <message>
         <source>Our other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のプログラム</translation>
     </message>
     <message>
         <source>Small games and helpers, made with the same care as Quorbix. Each one is free to play and free to pass on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix と同じように心を込めて作った小さなゲームとツールです。どれも無料で遊べて、自由に配布できます。</translation>
     </message>
     <message>
         <source>Tilt a tray of coloured pebbles until three of a kind meet and roll away. Calm, slow and endlessly replayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>色とりどりの小石が載ったトレイを傾けて、同じ色が 3 つそろうと転がって消えます。穏やかでゆったり、何度でも遊べます。</translation>
     </message>
     <message>
         <source>Light every lantern of a night-time garden with one unbroken path. Forty hand-made gardens from easy to fiendish.</source>
-        <translation type="unfinished"></translation>
+        <translation>一筆書きの道で夜の庭のすべての灯籠に明かりをともしましょう。やさしいものから極悪なものまで、手作りの庭が 40 面。</translation>
     </message>
     <message>
         <source>A little clock, a calendar and sticky notes that stay where you put them on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>小さな時計とカレンダー、そしてデスクトップの置いた場所にとどまる付箋です。</translation>
     </message>
     <message>
         <source>Catch falling letters and fly them up as words before the wind changes. For one player or two at one keyboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>落ちてくる文字を捕まえ、風向きが変わる前に単語にして飛ばしましょう。1 人でも、1 台のキーボードで 2 人でも遊べます。</translation>
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポケット星図: 今夜あなたの頭上にある星座を、その物語とともに見つけましょう。</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
-        <translation type="unfinished"></translation>
+        <translation>どれも Quorbix の開発者によるものです。アイデア、ご要望、バグ報告はいつでも歓迎します。</translation>
     </message>
 </context>
 <context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません</translation>
     </message>
 </context>
 <context>
@@ -105,482 +105,488 @@
     <message>
         <source>Quorbix for the desktop is the PC version of
 Pocket Quorbix, our game for handheld computers.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ版 Quorbix は、携帯端末向けの
+当社ゲーム Pocket Quorbix の PC 版です。</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>遊び方</translation>
     </message>
     <message>
         <source>In the box are 26 balls with 5 different colors.
 By doubleclick on two or more balls horizontaly
 or vertically connected, they will disapear.</source>
-        <translation type="unfinished"></translation>
+        <translation>箱の中には 5 色のボールが 26 個あります。
+縦か横につながった 2 個以上のボールを
+ダブルクリックすると消えます。</translation>
     </message>
     <message>
         <source>As more balls you get with the same color 
 in a single turn, as more points you 
 receive.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 回で同じ色のボールを多く消すほど、
+高い得点がもらえます。</translation>
     </message>
     <message>
         <source>At the end you get bonus points as less balls
 you have left over</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に、残ったボールが少ないほど
+多くのボーナス点がもらえます。</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジット</translation>
     </message>
     <message>
         <source>Design and programming</source>
-        <translation type="unfinished"></translation>
+        <translation>デザインとプログラミング</translation>
     </message>
     <message>
         <source>Icons and pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>アイコンと画像</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>ボール、メニューアイコン、情報画面の画像:</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>シンボル画像: Noto Color Emoji (OFL 1.1)</translation>
     </message>
     <message>
         <source>by Google Inc. and Arjen Nienhuis</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>制作: Google Inc.、Arjen Nienhuis</translation>
     </message>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォント: Liberation (Red Hat、Google、OFL 1.1)、</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comic Neue (Craig Rozynski、OFL 1.1)、Linux Biolinum</translation>
     </message>
     <message>
         <source>by Philipp H. Poll, Eurofurence by Tobias B. Koehler (OFL 1.1)</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Philipp H. Poll)、Eurofurence (Tobias B. Koehler、OFL 1.1)</translation>
     </message>
     <message>
         <source>Dedicated to everyone who ever said</source>
-        <translation type="unfinished"></translation>
+        <translation>「あと 1 ゲームだけ」と言ったことのある</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての人に捧げます。</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.%2   ビルド: %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1 KB     空き: %2 KB</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのシステムはおそらく %1 です</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン: %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>空きメモリ: %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクの空き容量: </translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver.</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>リリース</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>ビルド</translation>
     </message>
     <message>
         <source>Copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>著作権</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>時</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Drag to scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラッグでスクロール</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを左ドラッグでウィンドウを移動!</translation>
     </message>
     <message>
         <source>Mail me!</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>show hardisk preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードディスクの情報を表示</translation>
     </message>
     <message>
         <source>Close About Box</source>
-        <translation type="unfinished"></translation>
+        <translation>情報画面を閉じる</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Other programs</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のプログラム</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>再読み込み</translation>
     </message>
     <message>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
-        <translation type="unfinished"></translation>
+        <translation>ご意見や不具合の報告はメールでお送りください。
+ホームページもどうぞ:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームページ: %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 について - 時刻: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation type="unfinished"></translation>
+        <translation>メールでエラーが発生しました!</translation>
     </message>
 </context>
 <context>
     <name>TAboutBoxDlg</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 について</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジット</translation>
     </message>
     <message>
         <source>Written by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>作者: %1</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラム用のツールとテーマ:</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Switch game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームモード</translation>
     </message>
     <message>
         <source>Select different game mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームモードを変更します (次の新しいゲームから有効)</translation>
     </message>
     <message>
         <source>Select image types</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の種類</translation>
     </message>
     <message>
         <source>Vary size of images</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の大きさを変更します</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>About Quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix について</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム</translation>
     </message>
     <message>
         <source>Starts new game</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲームを始めます</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Exit quorbix</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix を終了します</translation>
     </message>
     <message>
         <source>undo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>1 手元に戻す</translation>
     </message>
     <message>
         <source>redo one step</source>
-        <translation type="unfinished"></translation>
+        <translation>1 手やり直す</translation>
     </message>
     <message>
         <source>View high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア</translation>
     </message>
     <message>
         <source>Beat High Score and look where you are</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコアを更新して順位を確かめよう</translation>
     </message>
     <message>
         <source>Show image dispersion</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の分布</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド</translation>
     </message>
     <message>
         <source>Toggle sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドのオン/オフを切り替えます</translation>
     </message>
     <message>
         <source>Normal mode (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のモード (次の新しいゲームから有効)</translation>
     </message>
     <message>
         <source>Shifts symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボルを右に寄せます (次の新しいゲームから有効)</translation>
     </message>
     <message>
         <source>Add new row if emty (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>空になったら新しい列を追加します (次の新しいゲームから有効)</translation>
     </message>
     <message>
         <source>Add new row if empty and shift symbols right (applied in new game)</source>
-        <translation type="unfinished"></translation>
+        <translation>空になったら新しい列を追加し、シンボルを右に寄せます (次の新しいゲームから有効)</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Big (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>大 (カスタマイズ)</translation>
     </message>
     <message>
         <source>Small (customize)</source>
-        <translation type="unfinished"></translation>
+        <translation>小 (カスタマイズ)</translation>
     </message>
     <message>
         <source>Customize images</source>
-        <translation type="unfinished"></translation>
+        <translation>画像のカスタマイズ</translation>
     </message>
     <message>
         <source>Select different symbols for images</source>
-        <translation type="unfinished"></translation>
+        <translation>シンボルの画像を選び直します</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Display help file</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示します</translation>
     </message>
     <message>
         <source>Quorbix from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorbix - %1</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>現在</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message numerus="yes">
         <source>You ve earned %1 points </source>
         <extracomment>%1 is the total score; the plural form follows it.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>得点は %1 点です </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You have left %n balls </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>残りのボールは %n 個です </numerusform>
         </translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation type="unfinished"></translation>
+        <translation>おめでとう! ボーナスは 1000 点です!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ボーナスは %n 点です!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>合計得点: %n 点!!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
-        <translation type="unfinished"></translation>
+        <translation>この機能は画像が小または大のときだけ使えます</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source>Select Images</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の選択</translation>
     </message>
     <message>
         <source>First select Image from Image List. Then double click on the Image Box where you want to store the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>まず一覧から画像を選び、次にその画像を入れたい枠をダブルクリックしてください。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>THighScoreForm</name>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>得点</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコアに入りました!</translation>
     </message>
     <message>
         <source>Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を入力してください</translation>
     </message>
     <message>
         <source>high score</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア: シフト</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア: メガ列追加</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイスコア: メガ列シフト</translation>
     </message>
 </context>
 <context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームオーバー!</translation>
     </message>
 </context>
 <context>
     <name>Tdispers_form</name>
     <message>
         <source>Dispersion of images</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の分布</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n total</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>合計 %n 個</numerusform>
         </translation>
     </message>
 </context>
