@@ -2,10 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>AboutAccessible</name>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>Waiting column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting column, row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; group of %2, %3 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
-        <translation>Quorbix, un jeu de réflexion : retirez des groupes de symboles identiques pour marquer des points.</translation>
+        <translation>Quorbix, un jeu de réflexion&#xa0;: retirez des groupes de symboles identiques pour marquer des points.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -17,7 +66,17 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>quorbix: cannot write the answer: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -86,11 +145,470 @@
     </message>
     <message>
         <source>A pocket star map: find the constellations above you tonight, with their stories.</source>
-        <translation>Une carte du ciel de poche : trouvez les constellations au-dessus de vous ce soir, avec leurs histoires.</translation>
+        <translation>Une carte du ciel de poche&#xa0;: trouvez les constellations au-dessus de vous ce soir, avec leurs histoires.</translation>
     </message>
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
         <translation>Tous viennent des développeurs de Quorbix. Idées, souhaits et rapports de bogue sont toujours les bienvenus.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureNames</name>
+    <message>
+        <source>Red ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tropical fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teddy bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yo-yo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rocket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sailing boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light bulb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scissors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top hat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trainer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cactus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tennis ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pool ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four-leaf clover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maple leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brown ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black ball</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,7 +666,7 @@ qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>Balls, menu icons and About pictures:</source>
-        <translation>Boules, icônes des menus et images « À propos » :</translation>
+        <translation>Boules, icônes des menus et images «&#xa0;À propos&#xa0;»&#xa0;:</translation>
     </message>
     <message>
         <source>Symbol pictures from Noto Color Emoji (OFL 1.1)</source>
@@ -163,7 +681,7 @@ qu’il vous reste moins de boules.</translation>
     <message>
         <source>Fonts: Liberation by Red Hat and Google (OFL 1.1),</source>
         <extracomment>Names of people, companies, fonts and licences stay as they are.</extracomment>
-        <translation>Polices : Liberation par Red Hat et Google (OFL 1.1),</translation>
+        <translation>Polices&#xa0;: Liberation par Red Hat et Google (OFL 1.1),</translation>
     </message>
     <message>
         <source>Comic Neue by Craig Rozynski (OFL 1.1), Linux Biolinum</source>
@@ -181,22 +699,24 @@ qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>&quot;just one more game&quot;.</source>
-        <translation>« juste une dernière partie ».</translation>
+        <translation>«&#xa0;juste une dernière partie&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>SystemInfo</name>
     <message>
         <source>%1.%2   Build : %3</source>
-        <translation>%1.%2   Build : %3</translation>
+        <translation>%1.%2   Build&#xa0;: %3</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
-        <translation>Tot. : %1 Ko     Libre : %2 Ko</translation>
+        <extracomment>The memory in all and the memory available, in kilobytes</extracomment>
+        <translation>Tot.&#xa0;: %1 Ko     Libre&#xa0;: %2 Ko</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
-        <translation>%1 : %2 Mo  </translation>
+        <extracomment>A file system&apos;s folder and its free space in megabytes</extracomment>
+        <translation>%1&#xa0;: %2 Mo  </translation>
     </message>
     <message>
         <source>You are probably Running %1</source>
@@ -204,15 +724,15 @@ qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>Version Info: %1</source>
-        <translation>Version : %1</translation>
+        <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
         <source>Free Memory: %1</source>
-        <translation>Mémoire libre : %1</translation>
+        <translation>Mémoire libre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Free Hard disk Space: </source>
-        <translation>Espace disque libre : </translation>
+        <translation>Espace disque libre&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -239,14 +759,17 @@ qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>H</source>
+        <extracomment>The column of hours in the binary clock</extracomment>
         <translation>H</translation>
     </message>
     <message>
         <source>M</source>
+        <extracomment>The column of minutes in the binary clock</extracomment>
         <translation>M</translation>
     </message>
     <message>
         <source>S</source>
+        <extracomment>The column of seconds in the binary clock</extracomment>
         <translation>S</translation>
     </message>
     <message>
@@ -255,7 +778,7 @@ qu’il vous reste moins de boules.</translation>
     </message>
     <message>
         <source>Left mouse click on text to drag window!</source>
-        <translation>Glissez le texte pour déplacer la fenêtre !</translation>
+        <translation>Glissez le texte pour déplacer la fenêtre&#xa0;!</translation>
     </message>
     <message>
         <source>Mail me!</source>
@@ -293,15 +816,15 @@ qu’il vous reste moins de boules.</translation>
         <source>Send us your suggestions and error reports by mail,
 or visit our homepage:</source>
         <translation>Envoyez-nous suggestions et rapports d’erreur par courriel,
-ou visitez notre site web :</translation>
+ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>Our homepage: %1</source>
-        <translation>Notre site web : %1</translation>
+        <translation>Notre site web&#xa0;: %1</translation>
     </message>
     <message>
         <source>About box for: %1! Time: %2</source>
-        <translation>À propos de %1 ! Heure : %2</translation>
+        <translation>À propos de %1&#xa0;! Heure&#xa0;: %2</translation>
     </message>
     <message>
         <source>Error</source>
@@ -309,7 +832,15 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>An Error occurred with Mail!</source>
-        <translation>Une erreur est survenue avec le courriel !</translation>
+        <translation>Une erreur est survenue avec le courriel&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -328,7 +859,7 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>Tools and themes for this program:</source>
-        <translation>Outils et thèmes pour ce programme :</translation>
+        <translation>Outils et thèmes pour ce programme&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -463,10 +994,12 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>Actual</source>
+        <extracomment>The status bar&apos;s caption of the points the selected group would earn (a 45-pixel box)</extracomment>
         <translation>Actuel</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>The status bar&apos;s caption of the game&apos;s points so far (a 40-pixel box)</extracomment>
         <translation>Total</translation>
     </message>
     <message numerus="yes">
@@ -486,25 +1019,45 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>Congratulation, you receive a bonus of 1000 points !</source>
-        <translation>Bravo, un bonus de 1000 points !</translation>
+        <translation>Bravo, un bonus de 1000 points&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>so you receive a bonus of %n points !</source>
         <translation>
-            <numerusform>d’où un bonus de %n point !</numerusform>
-            <numerusform>d’où un bonus de %n points !</numerusform>
+            <numerusform>d’où un bonus de %n point&#xa0;!</numerusform>
+            <numerusform>d’où un bonus de %n points&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your total score is: %n!!</source>
         <translation>
-            <numerusform>Votre score total : %n !!</numerusform>
-            <numerusform>Votre score total : %n !!</numerusform>
+            <numerusform>Votre score total&#xa0;: %n&#xa0;!!</numerusform>
+            <numerusform>Votre score total&#xa0;: %n&#xa0;!!</numerusform>
         </translation>
     </message>
     <message>
         <source>This only works for Mode: Small or Big Images</source>
         <translation>Possible seulement avec les petites ou les grandes images</translation>
+    </message>
+    <message>
+        <source>Points of the selected group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -525,6 +1078,18 @@ ou visitez notre site web :</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>THighScoreForm</name>
@@ -542,7 +1107,7 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>You entered the high score list!</source>
-        <translation>Vous entrez dans les meilleurs scores !</translation>
+        <translation>Vous entrez dans les meilleurs scores&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your name</source>
@@ -554,15 +1119,23 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>high score: shifter</source>
-        <translation>Meilleurs scores : Décalage</translation>
+        <translation>Meilleurs scores&#xa0;: Décalage</translation>
     </message>
     <message>
         <source>high score: Add Row</source>
-        <translation>Meilleurs scores : Ajout de méga-ligne</translation>
+        <translation>Meilleurs scores&#xa0;: Ajout de méga-ligne</translation>
     </message>
     <message>
         <source>high score: Megashift Row</source>
-        <translation>Meilleurs scores : Décalage de méga-ligne</translation>
+        <translation>Meilleurs scores&#xa0;: Décalage de méga-ligne</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -573,7 +1146,11 @@ ou visitez notre site web :</translation>
     </message>
     <message>
         <source>Game over !</source>
-        <translation>Partie terminée !</translation>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -594,6 +1171,13 @@ ou visitez notre site web :</translation>
         <translation>
             <numerusform>%n au total</numerusform>
             <numerusform>%n au total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,55 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL" sourcelanguage="en">
 <context>
+    <name>AboutAccessible</name>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>Waiting column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting column, row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; group of %2, %3 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points.</source>
@@ -18,6 +67,16 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Onverwacht argument ‘%1’.</translation>
+    </message>
+    <message>
+        <source>quorbix: cannot write the answer: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -91,6 +150,465 @@
     <message>
         <source>All of them come from the Quorbix developers. Ideas, wishes and bug reports are always welcome.</source>
         <translation>Ze komen allemaal van de Quorbix-ontwikkelaars. Ideeën, wensen en foutmeldingen zijn altijd welkom.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureNames</name>
+    <message>
+        <source>Red ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ladybird</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hamster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tropical fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Giraffe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Butterfly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parrot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teddy bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yo-yo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle piece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam engine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rocket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sailing boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Robot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light bulb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scissors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hammer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top hat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glasses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trainer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anchor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cactus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basketball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baseball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tennis ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volleyball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pool ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purple ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four-leaf clover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maple leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pink ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brown ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silver ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black ball</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -192,10 +710,12 @@ naarmate u minder ballen overhoudt.</translation>
     </message>
     <message>
         <source>Tot: %1 KB     Avl: %2 KB</source>
+        <extracomment>The memory in all and the memory available, in kilobytes</extracomment>
         <translation>Tot.: %1 KB     Vrij: %2 KB</translation>
     </message>
     <message>
         <source>%1: %2 MB  </source>
+        <extracomment>A file system&apos;s folder and its free space in megabytes</extracomment>
         <translation>%1: %2 MB  </translation>
     </message>
     <message>
@@ -239,14 +759,17 @@ naarmate u minder ballen overhoudt.</translation>
     </message>
     <message>
         <source>H</source>
+        <extracomment>The column of hours in the binary clock</extracomment>
         <translation>U</translation>
     </message>
     <message>
         <source>M</source>
+        <extracomment>The column of minutes in the binary clock</extracomment>
         <translation>M</translation>
     </message>
     <message>
         <source>S</source>
+        <extracomment>The column of seconds in the binary clock</extracomment>
         <translation>S</translation>
     </message>
     <message>
@@ -310,6 +833,14 @@ of bezoek onze website:</translation>
     <message>
         <source>An Error occurred with Mail!</source>
         <translation>Er ging iets mis met de e-mail!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -463,10 +994,12 @@ of bezoek onze website:</translation>
     </message>
     <message>
         <source>Actual</source>
+        <extracomment>The status bar&apos;s caption of the points the selected group would earn (a 45-pixel box)</extracomment>
         <translation>Huidig</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>The status bar&apos;s caption of the game&apos;s points so far (a 40-pixel box)</extracomment>
         <translation>Totaal</translation>
     </message>
     <message numerus="yes">
@@ -506,6 +1039,26 @@ of bezoek onze website:</translation>
         <source>This only works for Mode: Small or Big Images</source>
         <translation>Dit werkt alleen met kleine of grote afbeeldingen</translation>
     </message>
+    <message>
+        <source>Points of the selected group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -524,6 +1077,18 @@ of bezoek onze website:</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -564,6 +1129,14 @@ of bezoek onze website:</translation>
         <source>high score: Megashift Row</source>
         <translation>Topscores: Megarij schuiven</translation>
     </message>
+    <message>
+        <source>High scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TResultForm</name>
@@ -574,6 +1147,10 @@ of bezoek onze website:</translation>
     <message>
         <source>Game over !</source>
         <translation>Spel afgelopen!</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -594,6 +1171,13 @@ of bezoek onze website:</translation>
         <translation>
             <numerusform>%n totaal</numerusform>
             <numerusform>%n totaal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n times</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
