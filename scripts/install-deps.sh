@@ -13,6 +13,7 @@ packages=(
   file desktop-file-utils appstream lintian
   qt6-wayland weston
   pulseaudio pulseaudio-utils
+  python3-xlib
 )
 
 missing=()

@@ -107,6 +107,14 @@ public:
         FAIL() << "parec did not connect";
     }
 
+    // The samples recorded so far: where the recording stands when the player acts.
+    std::size_t mark()
+    {
+        parec_.waitForReadyRead(100);
+        append(parec_.readAllStandardOutput());
+        return samples_.size();
+    }
+
     // Records until the sound has come and gone (half a second of silence after it), or for
     // the whole time given when none comes; returns what was recorded.
     std::vector<std::int16_t> recordSound(std::chrono::milliseconds longest)
@@ -175,6 +183,16 @@ double audibleSeconds(const std::vector<std::int16_t> &samples)
     return static_cast<double>(last - first) / RecordRate;
 }
 
+// Milliseconds from the sample at which the player acted to the first audible one (within the
+// recording's own latency, 20 ms); -1 when nothing was heard.
+long latencyMs(const std::vector<std::int16_t> &samples, std::size_t actedAt)
+{
+    const auto first = std::find_if(samples.begin(), samples.end(), isAudible);
+    if (first == samples.end()) return -1;
+    const auto at = static_cast<long>(first - samples.begin()) - static_cast<long>(actedAt);
+    return at * 1000 / RecordRate;
+}
+
 // Kind 0 has a group of seven in the bottom left corner: its removal plays "DIP".
 const std::vector<std::string> SevenInACorner = {
     "34343434343", "43434343434", "34343434343", "43434343434",
@@ -184,6 +202,8 @@ const std::vector<std::string> SevenInACorner = {
 
 class SoundServerTest : public MainFormTest {
 protected:
+    std::size_t clickedAt = 0;   // samples recorded before the removal's double-click
+
     // Removes the seven through the board view while the monitor is recorded.
     std::vector<std::int16_t> removeSevenAndRecord(MonitorRecording &recording,
                                                    std::chrono::milliseconds longest)
@@ -192,6 +212,7 @@ protected:
         recording.start();
         const int before = panel(3).toInt();
         QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+        clickedAt = recording.mark();
         QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
         EXPECT_EQ(panel(3).toInt() - before, 7 * 6) << "the seven were removed";
         return recording.recordSound(longest);
@@ -216,7 +237,8 @@ TEST_F(SoundServerTest, DipReachesTheSoundServerWithSoundsOnAndNothingWithSounds
     const std::vector<std::int16_t> played = removeSevenAndRecord(on, std::chrono::seconds(20));
     const double seconds = audibleSeconds(played);
     std::cout << "DIP recorded: " << seconds << " s audible, peak " << peakOf(played)
-              << " of 32767, recorded for " << took.elapsed() << " ms\n";
+              << " of 32767, recorded for " << took.elapsed() << " ms, heard "
+              << latencyMs(played, clickedAt) << " ms after the double-click\n";
     EXPECT_GT(peakOf(played), 3000) << "the sound is heard, not a trace of noise";
     EXPECT_NEAR(seconds, DipSeconds, 0.07);
 
