@@ -5,6 +5,7 @@
 #include "Maker.h"
 #include "Resources.h"
 #include "SessionEnd.h"
+#include "Sound.h"
 
 #include <QApplication>
 
@@ -24,5 +25,7 @@ int main(int argc, char **argv)
     platform::SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &platform::SessionEnd::requested, &form, &TForm1::EndSession);
     form.show();
+    // Sounds on: the sound module loads once the window is painted, before the first sound.
+    if (form.soundsOn()) platform::preloadSoundsAfterFirstPaint(form);
     return app.exec();
 }

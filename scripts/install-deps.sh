@@ -13,7 +13,7 @@ packages=(
   file desktop-file-utils appstream lintian
   qt6-wayland weston
   pulseaudio pulseaudio-utils
-  python3-xlib
+  python3-xlib dbus-daemon
 )
 
 missing=()

@@ -6,12 +6,16 @@
 #
 #   bench/app/startup.sh [build folder] [runs]
 #
-# Needs xvfb-run and python3-xlib (scripts/install-deps.sh installs both).
+# Needs xvfb-run, dbus-run-session and python3-xlib (scripts/install-deps.sh installs them).
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-21}
 
+# A desktop has its session bus; without one, every Qt program would start its own first.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  exec dbus-run-session -- "$0" "$build" "$runs"
+fi
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
 fi
