@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 #include <array>
 
@@ -47,8 +48,16 @@ void registerFonts()
 {
     static const bool registered = [] {
         init();
-        for (const char *file : kFontFiles)
-            QFontDatabase::addApplicationFont(detail::embeddedPath(QString::fromLatin1(file)));
+        for (const char *file : kFontFiles) {
+            // The fonts are stored uncompressed in the executable: the font database reads them
+            // where they lie, instead of a copy on the heap, and only the parts it needs.
+            const QResource font(detail::embeddedPath(QString::fromLatin1(file)));
+            QFontDatabase::addApplicationFontFromData(
+                font.compressionAlgorithm() == QResource::NoCompression
+                    ? QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()),
+                                              static_cast<qsizetype>(font.size()))
+                    : font.uncompressedData());
+        }
         for (const Substitution &s : kSubstitutions)
             QFont::insertSubstitution(QString::fromLatin1(s.requested),
                                       QString::fromLatin1(s.carried));
