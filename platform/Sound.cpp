@@ -1,16 +1,12 @@
 #include "SoundModule.h"
 
 #include "AppFiles.h"
+#include "FirstPaint.h"
 #include "Resources.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
 
 namespace platform {
 
@@ -27,23 +23,6 @@ ModuleSoundService &realService()
     static ModuleSoundService real(&soundModuleCandidates, &resources::soundUrl);
     return real;
 }
-
-// Waits for the window's first exposure (the first paint follows in the same turn of the event
-// loop), then loads the sound module from the next turn.
-class LoadAfterFirstPaint : public QObject {
-public:
-    explicit LoadAfterFirstPaint(QWindow *window) : QObject(window) { window->installEventFilter(this); }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { realService().load(); });
-            deleteLater();
-        }
-        return false;
-    }
-};
 
 }  // namespace
 
@@ -99,8 +78,7 @@ void setSoundService(SoundService *service)
 
 void preloadSoundsAfterFirstPaint(QWidget &window)
 {
-    if (QWindow *handle = window.windowHandle()) new LoadAfterFirstPaint(handle);
-    else QTimer::singleShot(0, qApp, [] { realService().load(); });
+    afterFirstPaint(window, [] { realService().load(); });
 }
 
 }  // namespace platform
