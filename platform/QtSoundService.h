@@ -1,7 +1,8 @@
 #pragma once
-// The real sound service: Qt Multimedia sound effects, made on the first play of each sound.
+// The real sound service, the sound module's content: Qt Multimedia sound effects, made on the
+// first play of each sound.
 
-#include "Sound.h"
+#include "SoundModule.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,10 +16,13 @@ class QtSoundService : public SoundService {
 public:
     using DeviceCheck = std::function<bool()>;
 
-    // hasDevice answers whether there is a sound output at all; by default Qt Multimedia's.
-    explicit QtSoundService(DeviceCheck hasDevice = {});
+    // soundUrl finds the sounds; hasDevice answers whether there is a sound output at all, by
+    // default Qt Multimedia's.
+    explicit QtSoundService(SoundUrlLookup soundUrl, DeviceCheck hasDevice = {});
 
     void play(const QString &name) override;
+    // Opens the sound output and decodes the sounds named, so that their first play is quick.
+    void prepare(const QStringList &names);
 
     // The effect started last; nullptr before the first sound that could be played.
     const QSoundEffect *current() const { return current_; }
@@ -26,6 +30,7 @@ public:
 private:
     QSoundEffect *effectFor(const QString &url);
 
+    SoundUrlLookup soundUrl_;
     DeviceCheck hasDevice_;
     QPointer<QObject> effects_;   // parent of the effects; a child of the application object
     QPointer<QSoundEffect> current_;

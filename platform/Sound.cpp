@@ -1,20 +1,16 @@
-#include "QtSoundService.h"
+#include "SoundModule.h"
 
+#include "AppFiles.h"
+#include "FirstPaint.h"
 #include "Resources.h"
 
-#include <QCoreApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QUrl>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
 
 namespace platform {
 
 namespace {
-
-bool defaultOutputExists()
-{
-    return !QMediaDevices::defaultAudioOutput().isNull();
-}
 
 SoundService *&installedService()
 {
@@ -22,50 +18,67 @@ SoundService *&installedService()
     return service;
 }
 
+ModuleSoundService &realService()
+{
+    static ModuleSoundService real(&soundModuleCandidates, &resources::soundUrl);
+    return real;
+}
+
 }  // namespace
 
-QtSoundService::QtSoundService(DeviceCheck hasDevice)
-    : hasDevice_(hasDevice ? std::move(hasDevice) : DeviceCheck(defaultOutputExists))
+ModuleSoundService::ModuleSoundService(Candidates candidates, SoundUrlLookup soundUrl)
+    : candidates_(candidates), soundUrl_(soundUrl)
 {
 }
 
-void QtSoundService::play(const QString &name)
+void ModuleSoundService::play(const QString &name)
 {
-    // Without an application object there is no event loop to play in; without a device the
-    // game is silent. Neither is an error.
-    if (!QCoreApplication::instance()) return;
-    const QString url = resources::soundUrl(name);
-    if (url.isEmpty() || !hasDevice_()) return;
-    QSoundEffect *effect = effectFor(url);
-    if (current_ && current_ != effect) current_->stop();
-    current_ = effect;
-    effect->stop();
-    effect->play();
+    if (SoundService *service = load()) service->play(name);
 }
 
-QSoundEffect *QtSoundService::effectFor(const QString &url)
+SoundService *ModuleSoundService::load()
 {
-    // The effects belong to the application object, so they go before the sound system does.
-    if (!effects_) effects_ = new QObject(QCoreApplication::instance());
-    auto *effect = effects_->findChild<QSoundEffect *>(url, Qt::FindDirectChildrenOnly);
-    if (!effect) {
-        effect = new QSoundEffect(effects_);
-        effect->setObjectName(url);
-        effect->setSource(QUrl(url));
+    if (tried_) return loaded_;
+    tried_ = true;
+    for (const QString &path : candidates_()) {
+        if (!QFileInfo::exists(path)) continue;
+        // Never unloaded: the module's sounds live until the process ends.
+        QLibrary module(path);
+        const auto entry = reinterpret_cast<SoundModuleEntry>(module.resolve(kSoundModuleEntry));
+        if (!entry) continue;
+        loaded_ = entry(soundUrl_);
+        if (loaded_) break;
     }
-    return effect;
+    return loaded_;
+}
+
+QStringList soundModuleCandidates()
+{
+    // QUORBIX_SOUND_MODULE: the module's file name; QUORBIX_SOUND_MODULE_FROM_EXE: the installed
+    // module folder relative to the executable's folder.
+    // Without the executable's path nothing is looked for: never a module of the current folder.
+    const QString exe = executablePath();
+    if (exe.isEmpty()) return {};
+    const QString exeDir = QFileInfo(exe).absolutePath();
+    const QString file = QStringLiteral(QUORBIX_SOUND_MODULE);
+    return {exeDir + QLatin1Char('/') + file,
+            QDir::cleanPath(exeDir + QStringLiteral("/" QUORBIX_SOUND_MODULE_FROM_EXE "/") + file)};
 }
 
 SoundService &soundService()
 {
     if (SoundService *service = installedService()) return *service;
-    static QtSoundService real;
-    return real;
+    return realService();
 }
 
 void setSoundService(SoundService *service)
 {
     installedService() = service;
+}
+
+void preloadSoundsAfterFirstPaint(QWidget &window)
+{
+    afterFirstPaint(window, [] { realService().load(); });
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 #include <array>
 
@@ -15,9 +16,12 @@ namespace resources {
 
 namespace {
 
-constexpr std::array kFontFiles{
+// The faces of the main window (the board, the menus and the status bar), then the others.
+constexpr std::array kFirstWindowFontFiles{
     "fonts/ComicNeue-Regular.otf",  "fonts/ComicNeue-Bold.otf",
     "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
+};
+constexpr std::array kOtherFontFiles{
     "fonts/LiberationMono-Regular.ttf", "fonts/EurofurenceBook.ttf",
     "fonts/EurofurenceDemi.ttf",    "fonts/BiolinumDisplay.otf",
 };
@@ -41,19 +45,40 @@ constexpr std::array kSubstitutions{
     Substitution{"Courier New", "Liberation Mono"},
 };
 
+template <std::size_t N>
+void addFonts(const std::array<const char *, N> &files)
+{
+    for (const char *file : files) {
+        // The fonts are stored uncompressed in the executable: the font database reads them
+        // where they lie, instead of a copy on the heap, and only the parts it needs.
+        const QResource font(detail::embeddedPath(QString::fromLatin1(file)));
+        QFontDatabase::addApplicationFontFromData(
+            font.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()),
+                                          static_cast<qsizetype>(font.size()))
+                : font.uncompressedData());
+    }
+}
+
 }  // namespace
 
-void registerFonts()
+void registerFirstWindowFonts()
 {
     static const bool registered = [] {
         init();
-        for (const char *file : kFontFiles)
-            QFontDatabase::addApplicationFont(detail::embeddedPath(QString::fromLatin1(file)));
+        addFonts(kFirstWindowFontFiles);
         for (const Substitution &s : kSubstitutions)
             QFont::insertSubstitution(QString::fromLatin1(s.requested),
                                       QString::fromLatin1(s.carried));
         return true;
     }();
+    (void)registered;
+}
+
+void registerFonts()
+{
+    registerFirstWindowFonts();
+    static const bool registered = (addFonts(kOtherFontFiles), true);
     (void)registered;
 }
 

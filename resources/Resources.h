@@ -28,6 +28,9 @@ void init();
 // Registers the embedded fonts and the substitutions for the font names the windows use
 // ("Comic Sans MS", "Berlin Sans FB Demi", "Arial", ...).
 void registerFonts();
+// Registers only what the main window draws with (and every substitution); registerFonts()
+// adds the rest, before any other window is made.
+void registerFirstWindowFonts();
 
 // The ten 24 x 24 balls: 0..4 normal (red, green, blue, yellow, magenta), 5..9 selected (pale).
 QPixmap standardPicture(int index, qreal ratio = 1);

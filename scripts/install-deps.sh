@@ -19,7 +19,7 @@ packages=(
   fonts-noto-cjk
   qt6-wayland weston
   pulseaudio pulseaudio-utils
-  dbus at-spi2-core python3-pyatspi xdotool
+  dbus dbus-daemon at-spi2-core python3-pyatspi python3-xlib xdotool
 )
 
 missing=()

@@ -108,16 +108,20 @@ public:
     }
 
     // Records until the sound has come and gone (half a second of silence after it), or for
-    // the whole time given when none comes; returns what was recorded.
-    std::vector<std::int16_t> recordSound(std::chrono::milliseconds longest)
+    // the whole time given when none comes; returns what was recorded. heardAfterMs is when
+    // the first audible sample arrived on the clock given (within the recording's own latency
+    // of 20 ms), -1 when none did.
+    std::vector<std::int16_t> recordSound(std::chrono::milliseconds longest, const QElapsedTimer &since)
     {
         QElapsedTimer clock;
         clock.start();
         const std::size_t quiet = RecordRate / 2;
+        heardAfterMs = -1;
         while (clock.elapsed() < longest.count()) {
-            QTest::qWait(50);   // the game's event loop runs: the sound is played from it
+            QTest::qWait(heardAfterMs < 0 ? 1 : 50);   // the game's event loop runs: the sound is played from it
             append(parec_.readAllStandardOutput());
             const auto last = std::find_if(samples_.rbegin(), samples_.rend(), isAudible);
+            if (last != samples_.rend() && heardAfterMs < 0) heardAfterMs = static_cast<long>(since.elapsed());
             if (last != samples_.rend() && static_cast<std::size_t>(last - samples_.rbegin()) > quiet) break;
         }
         // SIGINT makes parec hand over what it still holds before it ends.
@@ -153,6 +157,10 @@ private:
         pending_.remove(0, static_cast<qsizetype>(count * 2));
     }
 
+public:
+    long heardAfterMs = -1;
+
+private:
     QString server_;
     QProcess parec_;
     QByteArray pending_;   // an odd byte waiting for its pair
@@ -184,6 +192,8 @@ const std::vector<std::string> SevenInACorner = {
 
 class SoundServerTest : public MainFormTest {
 protected:
+    long heardAfterMs = -1;   // from the removal's double-click to the sound; -1: never
+
     // Removes the seven through the board view while the monitor is recorded.
     std::vector<std::int16_t> removeSevenAndRecord(MonitorRecording &recording,
                                                    std::chrono::milliseconds longest)
@@ -192,9 +202,13 @@ protected:
         recording.start();
         const int before = panel(3).toInt();
         QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
+        QElapsedTimer clicked;
+        clicked.start();
         QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
         EXPECT_EQ(panel(3).toInt() - before, 7 * 6) << "the seven were removed";
-        return recording.recordSound(longest);
+        std::vector<std::int16_t> recorded = recording.recordSound(longest, clicked);
+        heardAfterMs = recording.heardAfterMs;
+        return recorded;
     }
 };
 
@@ -206,17 +220,25 @@ TEST_F(SoundServerTest, DipReachesTheSoundServerWithSoundsOnAndNothingWithSounds
     if (!server.problem().empty()) GTEST_SKIP() << "no sound server could be started: " << server.problem();
     // Qt Multimedia connects to the server on its first use, which is below.
     qputenv("PULSE_SERVER", server.address().toUtf8());
+    // The game as a portable copy: its sound module beside it, loaded once the window is
+    // painted, as the game loads it.
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/quorbix-sound.so"),
+                            exeDir.filePath(QStringLiteral("quorbix-sound.so"))));
     open();
     platform::setSoundService(nullptr);   // the real one, not the fixture's recorder
+    platform::preloadSoundsAfterFirstPaint(*form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::qWait(1000);   // the player's first double-click, a second after the window shows
 
-    // The first sound waits for Qt Multimedia to open its stream; the recording waits for it.
+    // The recording waits for the first sound to come.
     MonitorRecording on(server.address());
     QElapsedTimer took;
     took.start();
     const std::vector<std::int16_t> played = removeSevenAndRecord(on, std::chrono::seconds(20));
     const double seconds = audibleSeconds(played);
     std::cout << "DIP recorded: " << seconds << " s audible, peak " << peakOf(played)
-              << " of 32767, recorded for " << took.elapsed() << " ms\n";
+              << " of 32767, recorded for " << took.elapsed() << " ms, heard "
+              << heardAfterMs << " ms after the double-click\n";
     EXPECT_GT(peakOf(played), 3000) << "the sound is heard, not a trace of noise";
     EXPECT_NEAR(seconds, DipSeconds, 0.07);
 

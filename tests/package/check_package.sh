@@ -33,6 +33,7 @@ for needed in libqt6widgets6 libqt6multimedia6 libjpeg62-turbo qt6-qpa-plugins q
 done
 
 expected="./usr/games/quorbix
+./usr/lib/x86_64-linux-gnu/quorbix/quorbix-sound.so
 ./usr/share/applications/org.example.quorbix.desktop
 ./usr/share/doc/quorbix/changelog.gz
 ./usr/share/doc/quorbix/copyright
@@ -94,8 +95,10 @@ runtime=$scratch/runtime
 mkdir -m 700 "$runtime" && owner "$runtime"
 
 # Starts the game from a games folder with the given home (and further environment), lets it
-# show its window, then ends it as a desktop session does (SIGTERM), which closes it like its
-# close button.
+# show its window, checks that it has loaded its sound module after the first paint (or, with
+# sounds=off, that it has not), then ends it as a desktop session does (SIGTERM), which closes
+# it like its close button.
+sounds=on
 play() {
     local games=$1 home=$2
     shift 2
@@ -104,6 +107,10 @@ play() {
     pid=$!
     sleep 6
     kill -0 "$pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the game did not stay up"; }
+    local module=no
+    grep -q '/quorbix-sound\.so$' "/proc/$pid/maps" && module=yes
+    [ "$module" = "$([ "$sounds" = on ] && echo yes || echo no)" ] ||
+        fail "sound module loaded: $module with sounds $sounds ($games)"
     kill -TERM "$pid"
     # A game that cannot write its settings stops at the error box: give up after a while.
     local waited=0
@@ -135,10 +142,16 @@ play "$root/usr/games" "$home" XDG_CONFIG_HOME=relative/config
 
 # A portable copy in a folder of the player's: everything stays beside the executable.
 portable=$scratch/portable
-mkdir "$portable" && cp "$root/usr/games/quorbix" "$portable/" && owner "$portable"
+# Its sound module lies beside it; with sounds off the module is not loaded at all.
+portable=$scratch/portable
+mkdir "$portable" && cp "$root/usr/games/quorbix" "$root"/usr/lib/x86_64-linux-gnu/quorbix/quorbix-sound.so \
+    "$portable/" && owner "$portable"
 home2=$scratch/home2
 mkdir "$home2" && owner "$home2"
 play "$portable" "$home2"
 grep -qx 'Play Sounds=1' "$portable/quorbix.ini" || fail "no settings beside the portable copy"
 [ -z "$(find "$home2" -mindepth 1)" ] || fail "the portable copy wrote into the home: $(find "$home2")"
+sed -i 's/^Play Sounds=1$/Play Sounds=0/' "$portable/quorbix.ini"
+sounds=off play "$portable" "$home2"
+grep -qx 'Play Sounds=0' "$portable/quorbix.ini" || fail "sounds did not stay off"
 echo "package: $(basename "$deb"), $(echo "$files" | wc -l) files, both places to keep files right"

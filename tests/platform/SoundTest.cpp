@@ -1,11 +1,15 @@
-// The sounds: the stand-in that the windows' tests use, and the real service's own rules.
+// The sounds: the stand-in that the windows' tests use, the real service's own rules, and the
+// sound module that holds it, loaded after the first paint or not at all.
 #include "QtSoundService.h"
 #include "RecordingSoundService.h"
 #include "Resources.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -35,7 +39,7 @@ TEST(Sound, PlaySoundGoesToTheInstalledServiceAndBackToTheRealOne)
 TEST(Sound, EffectsAreMadeOnFirstPlayAndANewSoundStopsTheOldOne)
 {
     const int before = effectsAlive();
-    platform::QtSoundService service([] { return true; });
+    platform::QtSoundService service(&resources::soundUrl, [] { return true; });
     EXPECT_EQ(service.current(), nullptr);
     EXPECT_EQ(effectsAlive(), before);
 
@@ -71,10 +75,53 @@ TEST(Sound, EffectsAreMadeOnFirstPlayAndANewSoundStopsTheOldOne)
 TEST(Sound, WithoutASoundDeviceNothingIsLoaded)
 {
     const int before = effectsAlive();
-    platform::QtSoundService service([] { return false; });
+    platform::QtSoundService service(&resources::soundUrl, [] { return false; });
     service.play("APPLAUSE");
     EXPECT_EQ(service.current(), nullptr);
     EXPECT_EQ(effectsAlive(), before);
+}
+
+bool soundModuleMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/quorbix-sound.so\n");
+}
+
+// Whatever stands where the module should be, it is silence: no crash and no message.
+TEST(SoundModule, AMissingOrDamagedModuleIsSilentAndQuiet)
+{
+    static QTemporaryDir dir;
+    QFile damaged(dir.filePath(QStringLiteral("quorbix-sound.so")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x7f" "ELF but nothing more");
+    damaged.close();
+    static QStringList messages;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { messages << m; });
+    platform::ModuleSoundService missing([] { return QStringList{dir.filePath(QStringLiteral("none.so"))}; },
+                                         &resources::soundUrl);
+    missing.play(QStringLiteral("DIP"));
+    EXPECT_EQ(missing.load(), nullptr);
+    platform::ModuleSoundService broken([] { return QStringList{dir.filePath(QStringLiteral("quorbix-sound.so"))}; },
+                                        &resources::soundUrl);
+    broken.play(QStringLiteral("DIP"));
+    EXPECT_EQ(broken.load(), nullptr);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(messages, QStringList());
+}
+
+// The build's module lies beside the test, as it lies beside the game; a window asks for it
+// once it has been painted.
+TEST(SoundModule, TheModuleBesideTheExecutableLoadsAfterTheFirstPaint)
+{
+    QWidget window;
+    window.show();
+    platform::preloadSoundsAfterFirstPaint(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitFor(soundModuleMapped, 5000));
+
+    platform::ModuleSoundService beside(&platform::soundModuleCandidates, &resources::soundUrl);
+    EXPECT_NE(beside.load(), nullptr);
 }
 
 }  // namespace
