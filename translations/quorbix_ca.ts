@@ -5,49 +5,49 @@
     <name>AboutAccessible</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellotge</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauler</translation>
     </message>
 </context>
 <context>
     <name>BoardSpeech</name>
     <message>
         <source>Waiting column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna d’espera</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Buit</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense imatge</translation>
     </message>
     <message>
         <source>waiting column, row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna d’espera, fila %1</translation>
     </message>
     <message>
         <source>column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1, fila %2</translation>
     </message>
     <message>
         <source>%1; group of %2, %3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; grup de %2, %3 punts</translation>
     </message>
 </context>
 <context>
@@ -71,12 +71,14 @@
     <message>
         <source>quorbix: cannot write the answer: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: no es pot escriure la resposta: %1
+</translation>
     </message>
     <message>
         <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: no hi ha cap plataforma anomenada «%1»; disponibles: %2.
+</translation>
     </message>
 </context>
 <context>
@@ -156,459 +158,459 @@
     <name>PictureNames</name>
     <message>
         <source>Red ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola vermella</translation>
     </message>
     <message>
         <source>Green ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola verda</translation>
     </message>
     <message>
         <source>Blue ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola blava</translation>
     </message>
     <message>
         <source>Yellow ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola groga</translation>
     </message>
     <message>
         <source>Magenta ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola magenta</translation>
     </message>
     <message>
         <source>Ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>Marieta</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Granota</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Balena</translation>
     </message>
     <message>
         <source>Bee</source>
-        <translation type="unfinished"></translation>
+        <translation>Abella</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Gos</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gat</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratolí</translation>
     </message>
     <message>
         <source>Hamster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hàmster</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Conill</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Guineu</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ós</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Coala</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleó</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaca</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Porc</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Mico</translation>
     </message>
     <message>
         <source>Chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>Gallina</translation>
     </message>
     <message>
         <source>Penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pingüí</translation>
     </message>
     <message>
         <source>Chick</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollet</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ànec</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Mussol</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavall</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortuga</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serp</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Cranc</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Peix tropical</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dofí</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefant</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Girafa</translation>
     </message>
     <message>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargol</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Papallona</translation>
     </message>
     <message>
         <source>Parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Lloro</translation>
     </message>
     <message>
         <source>Teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ós de peluix</translation>
     </message>
     <message>
         <source>Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>Estel</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Globus</translation>
     </message>
     <message>
         <source>Yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Io-io</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dau</translation>
     </message>
     <message>
         <source>Puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça de trencaclosques</translation>
     </message>
     <message>
         <source>Steam engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotora de vapor</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Cotxe</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Coet</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambor</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompeta</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guitarra</translation>
     </message>
     <message>
         <source>Sailing boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Veler</translation>
     </message>
     <message>
         <source>Robot</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot</translation>
     </message>
     <message>
         <source>Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Regal</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helicòpter</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraigua</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clau</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombeta</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Llibres</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Llapis</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisores</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Martell</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Barret de copa</translation>
     </message>
     <message>
         <source>Glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulleres</translation>
     </message>
     <message>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabatilla esportiva</translation>
     </message>
     <message>
         <source>Cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tassa</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Poma</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Plàtan</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Maduixa</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Síndria</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelat</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campana</translation>
     </message>
     <message>
         <source>Anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Àncora</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira-sol</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolet</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de futbol</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de bàsquet</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de beisbol</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de tennis</translation>
     </message>
     <message>
         <source>Volleyball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilota de voleibol</translation>
     </message>
     <message>
         <source>Pool ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de billar</translation>
     </message>
     <message>
         <source>Orange ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola taronja</translation>
     </message>
     <message>
         <source>Cyan ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola cian</translation>
     </message>
     <message>
         <source>Purple ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola morada</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Four-leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèvol de quatre fulles</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gota</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Raïm</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Taronja</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Llimona</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Cireres</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastanaga</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulipa</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Avet</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulla d’auró</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluna</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamp</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Foc</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Floc de neu</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc de Sant Martí</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Peix</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Corona</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Pink ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola rosa</translation>
     </message>
     <message>
         <source>Brown ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola marró</translation>
     </message>
     <message>
         <source>Silver ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola platejada</translation>
     </message>
     <message>
         <source>Black ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola negra</translation>
     </message>
 </context>
 <context>
@@ -836,11 +838,11 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informació del sistema</translation>
     </message>
 </context>
 <context>
@@ -1041,23 +1043,23 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Points of the selected group</source>
-        <translation type="unfinished"></translation>
+        <translation>Punts del grup seleccionat</translation>
     </message>
     <message>
         <source>Total points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punts totals</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de joc</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfés</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refés</translation>
     </message>
 </context>
 <context>
@@ -1080,15 +1082,15 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imatges</translation>
     </message>
     <message>
         <source>Symbol %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbol %1: %2</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>sense imatge</translation>
     </message>
 </context>
 <context>
@@ -1131,11 +1133,11 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Millors puntuacions</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>El vostre nom</translation>
     </message>
 </context>
 <context>
@@ -1150,7 +1152,7 @@ o visiteu el nostre web:</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi de la partida</translation>
     </message>
 </context>
 <context>
@@ -1175,9 +1177,9 @@ o visiteu el nostre web:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n vegada</numerusform>
+            <numerusform>%1: %n vegades</numerusform>
         </translation>
     </message>
 </context>

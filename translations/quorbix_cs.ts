@@ -5,49 +5,49 @@
     <name>AboutAccessible</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodiny</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrací plocha</translation>
     </message>
 </context>
 <context>
     <name>BoardSpeech</name>
     <message>
         <source>Waiting column</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekací sloupec</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sloupec %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Řada %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Prázdné</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez obrázku</translation>
     </message>
     <message>
         <source>waiting column, row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>čekací sloupec, řada %1</translation>
     </message>
     <message>
         <source>column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sloupec %1, řada %2</translation>
     </message>
     <message>
         <source>%1; group of %2, %3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; skupina: %2, body: %3</translation>
     </message>
 </context>
 <context>
@@ -71,12 +71,14 @@
     <message>
         <source>quorbix: cannot write the answer: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: odpověď nelze zapsat: %1
+</translation>
     </message>
     <message>
         <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: platforma s názvem „%1“ neexistuje; dostupné: %2.
+</translation>
     </message>
 </context>
 <context>
@@ -156,459 +158,459 @@
     <name>PictureNames</name>
     <message>
         <source>Red ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Červená kulička</translation>
     </message>
     <message>
         <source>Green ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená kulička</translation>
     </message>
     <message>
         <source>Blue ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Modrá kulička</translation>
     </message>
     <message>
         <source>Yellow ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Žlutá kulička</translation>
     </message>
     <message>
         <source>Magenta ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová kulička</translation>
     </message>
     <message>
         <source>Ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>Beruška</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Žába</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Velryba</translation>
     </message>
     <message>
         <source>Bee</source>
-        <translation type="unfinished"></translation>
+        <translation>Včela</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Pes</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Kočka</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Hamster</source>
-        <translation type="unfinished"></translation>
+        <translation>Křeček</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Králík</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Liška</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Medvěd</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chobotnice</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tygr</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Lev</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>Kráva</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Prase</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Opice</translation>
     </message>
     <message>
         <source>Chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>Slepice</translation>
     </message>
     <message>
         <source>Penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tučňák</translation>
     </message>
     <message>
         <source>Chick</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuřátko</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Kachna</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sova</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Kůň</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Želva</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Had</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krab</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropická ryba</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfín</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Slon</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Žirafa</translation>
     </message>
     <message>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Šnek</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Motýl</translation>
     </message>
     <message>
         <source>Parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Papoušek</translation>
     </message>
     <message>
         <source>Teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Plyšový medvídek</translation>
     </message>
     <message>
         <source>Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>Drak</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Balónek</translation>
     </message>
     <message>
         <source>Yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo-jo</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrací kostka</translation>
     </message>
     <message>
         <source>Puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Dílek skládačky</translation>
     </message>
     <message>
         <source>Steam engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Parní lokomotiva</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Raketa</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Buben</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trubka</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytara</translation>
     </message>
     <message>
         <source>Sailing boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plachetnice</translation>
     </message>
     <message>
         <source>Robot</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot</translation>
     </message>
     <message>
         <source>Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Dárek</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrtulník</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Deštník</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klíč</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Žárovka</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Budík</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Knihy</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Tužka</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Nůžky</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kladivo</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cylindr</translation>
     </message>
     <message>
         <source>Glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Brýle</translation>
     </message>
     <message>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Teniska</translation>
     </message>
     <message>
         <source>Cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Šálek</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Jablko</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Banán</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahoda</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Meloun</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmrzlina</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvonek</translation>
     </message>
     <message>
         <source>Anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kotva</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Dům</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Slunečnice</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Houba</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotbalový míč</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Basketbalový míč</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Baseballový míček</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenisový míček</translation>
     </message>
     <message>
         <source>Volleyball</source>
-        <translation type="unfinished"></translation>
+        <translation>Volejbalový míč</translation>
     </message>
     <message>
         <source>Pool ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulečníková koule</translation>
     </message>
     <message>
         <source>Orange ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Oranžová kulička</translation>
     </message>
     <message>
         <source>Cyan ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová kulička</translation>
     </message>
     <message>
         <source>Purple ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Fialová kulička</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Srdce</translation>
     </message>
     <message>
         <source>Four-leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Čtyřlístek</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapka</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrozny</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomeranč</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Citron</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Třešně</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Mrkev</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulipán</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedle</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Javorový list</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Slunce</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Měsíc</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvězda</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Blesk</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Oheň</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Sněhová vločka</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Duha</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryba</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Koruna</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Pink ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Růžová kulička</translation>
     </message>
     <message>
         <source>Brown ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Hnědá kulička</translation>
     </message>
     <message>
         <source>Silver ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Stříbrná kulička</translation>
     </message>
     <message>
         <source>Black ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Černá kulička</translation>
     </message>
 </context>
 <context>
@@ -836,11 +838,11 @@ nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informace o systému</translation>
     </message>
 </context>
 <context>
@@ -1045,23 +1047,23 @@ nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Points of the selected group</source>
-        <translation type="unfinished"></translation>
+        <translation>Body vybrané skupiny</translation>
     </message>
     <message>
         <source>Total points</source>
-        <translation type="unfinished"></translation>
+        <translation>Body celkem</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Herní režim</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu</translation>
     </message>
 </context>
 <context>
@@ -1084,15 +1086,15 @@ nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky</translation>
     </message>
     <message>
         <source>Symbol %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol %1: %2</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>bez obrázku</translation>
     </message>
 </context>
 <context>
@@ -1135,11 +1137,11 @@ nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejlepší výsledky</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaše jméno</translation>
     </message>
 </context>
 <context>
@@ -1154,7 +1156,7 @@ nebo navštivte náš web:</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Konec hry</translation>
     </message>
 </context>
 <context>
@@ -1181,10 +1183,10 @@ nebo navštivte náš web:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %nkrát</numerusform>
+            <numerusform>%1: %nkrát</numerusform>
+            <numerusform>%1: %nkrát</numerusform>
         </translation>
     </message>
 </context>

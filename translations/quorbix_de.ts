@@ -5,49 +5,49 @@
     <name>AboutAccessible</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
 </context>
 <context>
     <name>BoardSpeech</name>
     <message>
         <source>Waiting column</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartespalte</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Bild</translation>
     </message>
     <message>
         <source>waiting column, row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartespalte, Reihe %1</translation>
     </message>
     <message>
         <source>column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, Reihe %2</translation>
     </message>
     <message>
         <source>%1; group of %2, %3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Gruppe aus %2, %3 Punkte</translation>
     </message>
 </context>
 <context>
@@ -71,12 +71,14 @@
     <message>
         <source>quorbix: cannot write the answer: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: Die Antwort kann nicht geschrieben werden: %1
+</translation>
     </message>
     <message>
         <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: Es gibt keine Plattform namens „%1“; verfügbar: %2.
+</translation>
     </message>
 </context>
 <context>
@@ -156,459 +158,459 @@
     <name>PictureNames</name>
     <message>
         <source>Red ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Rote Kugel</translation>
     </message>
     <message>
         <source>Green ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüne Kugel</translation>
     </message>
     <message>
         <source>Blue ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaue Kugel</translation>
     </message>
     <message>
         <source>Yellow ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelbe Kugel</translation>
     </message>
     <message>
         <source>Magenta ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Magentafarbene Kugel</translation>
     </message>
     <message>
         <source>Ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>Marienkäfer</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Frosch</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Wal</translation>
     </message>
     <message>
         <source>Bee</source>
-        <translation type="unfinished"></translation>
+        <translation>Biene</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hund</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Hamster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamster</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hase</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchs</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bär</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Krake</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiger</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Löwe</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuh</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwein</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Affe</translation>
     </message>
     <message>
         <source>Chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>Huhn</translation>
     </message>
     <message>
         <source>Penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinguin</translation>
     </message>
     <message>
         <source>Chick</source>
-        <translation type="unfinished"></translation>
+        <translation>Küken</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ente</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Eule</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pferd</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schildkröte</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlange</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krabbe</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropenfisch</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfin</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefant</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Giraffe</translation>
     </message>
     <message>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnecke</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmetterling</translation>
     </message>
     <message>
         <source>Parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Papagei</translation>
     </message>
     <message>
         <source>Teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Teddybär</translation>
     </message>
     <message>
         <source>Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>Drachen</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftballon</translation>
     </message>
     <message>
         <source>Yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo-Jo</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel</translation>
     </message>
     <message>
         <source>Puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzleteil</translation>
     </message>
     <message>
         <source>Steam engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Dampflok</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakete</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Trommel</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompete</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gitarre</translation>
     </message>
     <message>
         <source>Sailing boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot</translation>
     </message>
     <message>
         <source>Robot</source>
-        <translation type="unfinished"></translation>
+        <translation>Roboter</translation>
     </message>
     <message>
         <source>Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenk</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hubschrauber</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenschirm</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühbirne</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Bücher</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleistift</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Schere</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hammer</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Zylinder</translation>
     </message>
     <message>
         <source>Glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Brille</translation>
     </message>
     <message>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Turnschuh</translation>
     </message>
     <message>
         <source>Cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasse</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Apfel</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Banane</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdbeere</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Wassermelone</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anker</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Haus</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenblume</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilz</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußball</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Basketball</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Baseball</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennisball</translation>
     </message>
     <message>
         <source>Volleyball</source>
-        <translation type="unfinished"></translation>
+        <translation>Volleyball</translation>
     </message>
     <message>
         <source>Pool ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Billardkugel</translation>
     </message>
     <message>
         <source>Orange ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Orangefarbene Kugel</translation>
     </message>
     <message>
         <source>Cyan ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisfarbene Kugel</translation>
     </message>
     <message>
         <source>Purple ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila Kugel</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Four-leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierblättriges Kleeblatt</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Weintrauben</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitrone</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirschen</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Karotte</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulpe</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanne</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornblatt</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuer</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeflocke</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisch</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Krone</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Pink ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa Kugel</translation>
     </message>
     <message>
         <source>Brown ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Braune Kugel</translation>
     </message>
     <message>
         <source>Silver ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Silberne Kugel</translation>
     </message>
     <message>
         <source>Black ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarze Kugel</translation>
     </message>
 </context>
 <context>
@@ -837,11 +839,11 @@ oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen</translation>
     </message>
 </context>
 <context>
@@ -1042,23 +1044,23 @@ oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Points of the selected group</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte der gewählten Gruppe</translation>
     </message>
     <message>
         <source>Total points</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtpunkte</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielmodus</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -1081,15 +1083,15 @@ oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Symbol %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol %1: %2</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Bild</translation>
     </message>
 </context>
 <context>
@@ -1132,11 +1134,11 @@ oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1153,7 @@ oder besuchen Sie uns:</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>
@@ -1176,9 +1178,9 @@ oder besuchen Sie uns:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n-mal</numerusform>
+            <numerusform>%1: %n-mal</numerusform>
         </translation>
     </message>
 </context>

@@ -5,49 +5,49 @@
     <name>AboutAccessible</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
 </context>
 <context>
     <name>BoardSpeech</name>
     <message>
         <source>Waiting column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de espera</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vacío</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen</translation>
     </message>
     <message>
         <source>waiting column, row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna de espera, fila %1</translation>
     </message>
     <message>
         <source>column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1, fila %2</translation>
     </message>
     <message>
         <source>%1; group of %2, %3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; grupo de %2, %3 puntos</translation>
     </message>
 </context>
 <context>
@@ -71,12 +71,14 @@
     <message>
         <source>quorbix: cannot write the answer: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: no se puede escribir la respuesta: %1
+</translation>
     </message>
     <message>
         <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix: no hay ninguna plataforma llamada «%1»; disponibles: %2.
+</translation>
     </message>
 </context>
 <context>
@@ -156,459 +158,459 @@
     <name>PictureNames</name>
     <message>
         <source>Red ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola roja</translation>
     </message>
     <message>
         <source>Green ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola verde</translation>
     </message>
     <message>
         <source>Blue ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola azul</translation>
     </message>
     <message>
         <source>Yellow ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola amarilla</translation>
     </message>
     <message>
         <source>Magenta ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola magenta</translation>
     </message>
     <message>
         <source>Ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariquita</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Rana</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballena</translation>
     </message>
     <message>
         <source>Bee</source>
-        <translation type="unfinished"></translation>
+        <translation>Abeja</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Perro</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Hamster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hámster</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Conejo</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorro</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Oso</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulpo</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>León</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaca</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerdo</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>Gallina</translation>
     </message>
     <message>
         <source>Penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pingüino</translation>
     </message>
     <message>
         <source>Chick</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollito</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Pato</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Búho</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Caballo</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortuga</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serpiente</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Cangrejo</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pez tropical</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfín</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Elefante</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Jirafa</translation>
     </message>
     <message>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracol</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariposa</translation>
     </message>
     <message>
         <source>Parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Loro</translation>
     </message>
     <message>
         <source>Teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Osito de peluche</translation>
     </message>
     <message>
         <source>Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>Cometa</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Globo</translation>
     </message>
     <message>
         <source>Yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Yoyó</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieza de puzle</translation>
     </message>
     <message>
         <source>Steam engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotora de vapor</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Cohete</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambor</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompeta</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guitarra</translation>
     </message>
     <message>
         <source>Sailing boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Velero</translation>
     </message>
     <message>
         <source>Robot</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot</translation>
     </message>
     <message>
         <source>Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalo</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helicóptero</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguas</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Llave</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bombilla</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertador</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Lápiz</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijeras</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Martillo</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombrero de copa</translation>
     </message>
     <message>
         <source>Glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gafas</translation>
     </message>
     <message>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapatilla deportiva</translation>
     </message>
     <message>
         <source>Cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Taza</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Manzana</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Plátano</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresa</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandía</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Helado</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Campana</translation>
     </message>
     <message>
         <source>Anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancla</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Girasol</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Seta</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de fútbol</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de baloncesto</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelota de béisbol</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelota de tenis</translation>
     </message>
     <message>
         <source>Volleyball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balón de voleibol</translation>
     </message>
     <message>
         <source>Pool ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola de billar</translation>
     </message>
     <message>
         <source>Orange ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola naranja</translation>
     </message>
     <message>
         <source>Cyan ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola cian</translation>
     </message>
     <message>
         <source>Purple ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola morada</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazón</translation>
     </message>
     <message>
         <source>Four-leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trébol de cuatro hojas</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gota</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvas</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Limón</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerezas</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zanahoria</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulipán</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Abeto</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de arce</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayo</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuego</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Copo de nieve</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arcoíris</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Pez</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Corona</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamante</translation>
     </message>
     <message>
         <source>Pink ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola rosa</translation>
     </message>
     <message>
         <source>Brown ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola marrón</translation>
     </message>
     <message>
         <source>Silver ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola plateada</translation>
     </message>
     <message>
         <source>Black ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola negra</translation>
     </message>
 </context>
 <context>
@@ -836,11 +838,11 @@ o visite nuestra web:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del sistema</translation>
     </message>
 </context>
 <context>
@@ -1041,23 +1043,23 @@ o visite nuestra web:</translation>
     </message>
     <message>
         <source>Points of the selected group</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos del grupo seleccionado</translation>
     </message>
     <message>
         <source>Total points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos totales</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de juego</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
@@ -1080,15 +1082,15 @@ o visite nuestra web:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Symbol %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo %1: %2</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>sin imagen</translation>
     </message>
 </context>
 <context>
@@ -1131,11 +1133,11 @@ o visite nuestra web:</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores puntuaciones</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre</translation>
     </message>
 </context>
 <context>
@@ -1150,7 +1152,7 @@ o visite nuestra web:</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
 </context>
 <context>
@@ -1175,9 +1177,9 @@ o visite nuestra web:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n vez</numerusform>
+            <numerusform>%1: %n veces</numerusform>
         </translation>
     </message>
 </context>

@@ -5,49 +5,49 @@
     <name>AboutAccessible</name>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
 </context>
 <context>
     <name>BoardAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
     <name>BoardSpeech</name>
     <message>
         <source>Waiting column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne d’attente</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide</translation>
     </message>
     <message>
         <source>Blank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans image</translation>
     </message>
     <message>
         <source>waiting column, row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne d’attente, ligne %1</translation>
     </message>
     <message>
         <source>column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1, ligne %2</translation>
     </message>
     <message>
         <source>%1; group of %2, %3 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; groupe de %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -71,12 +71,14 @@
     <message>
         <source>quorbix: cannot write the answer: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix&#xa0;: impossible d’écrire la réponse&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>quorbix: there is no platform named &apos;%1&apos;; available: %2.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quorbix&#xa0;: aucune plateforme nommée «&#xa0;%1&#xa0;»&#xa0;; disponibles&#xa0;: %2.
+</translation>
     </message>
 </context>
 <context>
@@ -156,459 +158,459 @@
     <name>PictureNames</name>
     <message>
         <source>Red ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule rouge</translation>
     </message>
     <message>
         <source>Green ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule verte</translation>
     </message>
     <message>
         <source>Blue ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule bleue</translation>
     </message>
     <message>
         <source>Yellow ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule jaune</translation>
     </message>
     <message>
         <source>Magenta ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule magenta</translation>
     </message>
     <message>
         <source>Ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>Coccinelle</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenouille</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Baleine</translation>
     </message>
     <message>
         <source>Bee</source>
-        <translation type="unfinished"></translation>
+        <translation>Abeille</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chien</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Hamster</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamster</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapin</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Renard</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ours</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieuvre</translation>
     </message>
     <message>
         <source>Koala</source>
-        <translation type="unfinished"></translation>
+        <translation>Koala</translation>
     </message>
     <message>
         <source>Tiger</source>
-        <translation type="unfinished"></translation>
+        <translation>Tigre</translation>
     </message>
     <message>
         <source>Lion</source>
-        <translation type="unfinished"></translation>
+        <translation>Lion</translation>
     </message>
     <message>
         <source>Cow</source>
-        <translation type="unfinished"></translation>
+        <translation>Vache</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochon</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Singe</translation>
     </message>
     <message>
         <source>Chicken</source>
-        <translation type="unfinished"></translation>
+        <translation>Poule</translation>
     </message>
     <message>
         <source>Penguin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pingouin</translation>
     </message>
     <message>
         <source>Chick</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussin</translation>
     </message>
     <message>
         <source>Duck</source>
-        <translation type="unfinished"></translation>
+        <translation>Canard</translation>
     </message>
     <message>
         <source>Owl</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibou</translation>
     </message>
     <message>
         <source>Horse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheval</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue</translation>
     </message>
     <message>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serpent</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Crabe</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson tropical</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauphin</translation>
     </message>
     <message>
         <source>Elephant</source>
-        <translation type="unfinished"></translation>
+        <translation>Éléphant</translation>
     </message>
     <message>
         <source>Giraffe</source>
-        <translation type="unfinished"></translation>
+        <translation>Girafe</translation>
     </message>
     <message>
         <source>Snail</source>
-        <translation type="unfinished"></translation>
+        <translation>Escargot</translation>
     </message>
     <message>
         <source>Butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>Papillon</translation>
     </message>
     <message>
         <source>Parrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Perroquet</translation>
     </message>
     <message>
         <source>Teddy bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ours en peluche</translation>
     </message>
     <message>
         <source>Kite</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerf-volant</translation>
     </message>
     <message>
         <source>Balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de baudruche</translation>
     </message>
     <message>
         <source>Yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Yo-yo</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
     <message>
         <source>Puzzle piece</source>
-        <translation type="unfinished"></translation>
+        <translation>Pièce de puzzle</translation>
     </message>
     <message>
         <source>Steam engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotive à vapeur</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Voiture</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusée</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambour</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompette</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guitare</translation>
     </message>
     <message>
         <source>Sailing boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Voilier</translation>
     </message>
     <message>
         <source>Robot</source>
-        <translation type="unfinished"></translation>
+        <translation>Robot</translation>
     </message>
     <message>
         <source>Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeau</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hélicoptère</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Parapluie</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé</translation>
     </message>
     <message>
         <source>Light bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampoule</translation>
     </message>
     <message>
         <source>Alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Livres</translation>
     </message>
     <message>
         <source>Pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>Crayon</translation>
     </message>
     <message>
         <source>Scissors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciseaux</translation>
     </message>
     <message>
         <source>Hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>Marteau</translation>
     </message>
     <message>
         <source>Top hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut-de-forme</translation>
     </message>
     <message>
         <source>Glasses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunettes</translation>
     </message>
     <message>
         <source>Trainer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaussure de sport</translation>
     </message>
     <message>
         <source>Cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasse</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomme</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Banane</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Fraise</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastèque</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Glace</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloche</translation>
     </message>
     <message>
         <source>Anchor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancre</translation>
     </message>
     <message>
         <source>House</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournesol</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Champignon</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de foot</translation>
     </message>
     <message>
         <source>Basketball</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de basket</translation>
     </message>
     <message>
         <source>Baseball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle de baseball</translation>
     </message>
     <message>
         <source>Tennis ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Balle de tennis</translation>
     </message>
     <message>
         <source>Volleyball</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de volley</translation>
     </message>
     <message>
         <source>Pool ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule de billard</translation>
     </message>
     <message>
         <source>Orange ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule orange</translation>
     </message>
     <message>
         <source>Cyan ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule cyan</translation>
     </message>
     <message>
         <source>Purple ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule violette</translation>
     </message>
     <message>
         <source>Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Four-leaf clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle à quatre feuilles</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Goutte</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Raisin</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Citron</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerises</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Carotte</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulipe</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Sapin</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille d’érable</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclair</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Flocon de neige</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson</translation>
     </message>
     <message>
         <source>Crown</source>
-        <translation type="unfinished"></translation>
+        <translation>Couronne</translation>
     </message>
     <message>
         <source>Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamant</translation>
     </message>
     <message>
         <source>Pink ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule rose</translation>
     </message>
     <message>
         <source>Brown ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule marron</translation>
     </message>
     <message>
         <source>Silver ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule argentée</translation>
     </message>
     <message>
         <source>Black ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule noire</translation>
     </message>
 </context>
 <context>
@@ -836,11 +838,11 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations système</translation>
     </message>
 </context>
 <context>
@@ -1041,23 +1043,23 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>Points of the selected group</source>
-        <translation type="unfinished"></translation>
+        <translation>Points du groupe sélectionné</translation>
     </message>
     <message>
         <source>Total points</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des points</translation>
     </message>
     <message>
         <source>Game mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de jeu</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire</translation>
     </message>
 </context>
 <context>
@@ -1080,15 +1082,15 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Symbol %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>sans image</translation>
     </message>
 </context>
 <context>
@@ -1131,11 +1133,11 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>High scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
 </context>
 <context>
@@ -1150,7 +1152,7 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message>
         <source>Game over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
 </context>
 <context>
@@ -1175,9 +1177,9 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n fois</numerusform>
+            <numerusform>%1&#xa0;: %n fois</numerusform>
         </translation>
     </message>
 </context>
