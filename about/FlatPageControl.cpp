@@ -9,9 +9,9 @@ TFlatPageControl::TFlatPageControl(QWidget *parent)
 
 void TFlatPageControl::setTabHeight(int height)
 {
-    if (height == m_tabHeight)
+    if (height == tabHeight_)
         return;
-    m_tabHeight = height;
+    tabHeight_ = height;
     setContentsMargins(0, height, 0, 0);
     update();
 }

@@ -12,9 +12,9 @@ class TFlatPageControl : public QStackedWidget {
 public:
     explicit TFlatPageControl(QWidget *parent = nullptr);
 
-    int TabHeight() const { return m_tabHeight; }
+    int TabHeight() const { return tabHeight_; }
     void setTabHeight(int height);
 
 private:
-    int m_tabHeight = 0;
+    int tabHeight_ = 0;
 };

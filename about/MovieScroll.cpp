@@ -9,20 +9,20 @@
 #include <QTimer>
 
 TMovieScroll::TMovieScroll(QWidget *parent)
-    : QWidget(parent), m_timer(new QTimer(this))
+    : QWidget(parent), timer_(new QTimer(this))
 {
-    m_defaultFont = TextFont::points(QStringLiteral("Courier New"), 9, Qt::white);
+    defaultFont_ = TextFont::points(QStringLiteral("Courier New"), 9, Qt::white);
     // We cover every pixel ourselves; Qt need not clear behind us.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(200, 100);
     Resize();
-    connect(m_timer, &QTimer::timeout, this, &TMovieScroll::TimerTick);
+    connect(timer_, &QTimer::timeout, this, &TMovieScroll::TimerTick);
     applyTimer();
 }
 
 void TMovieScroll::setTimerInterval(int ms)
 {
-    m_timerInterval = ms;
+    timerInterval_ = ms;
     applyTimer();
 }
 
@@ -30,76 +30,76 @@ void TMovieScroll::applyTimer()
 {
     // An interval of 0 or less would make the timer fire without pause; the control stands still
     // instead, as long as the interval stays so.
-    if (m_scrolling && m_timerInterval > 0)
-        m_timer->start(m_timerInterval);
+    if (scrolling_ && timerInterval_ > 0)
+        timer_->start(timerInterval_);
     else
-        m_timer->stop();
+        timer_->stop();
 }
 
 void TMovieScroll::changed()
 {
-    m_frameFresh = false;
+    frameFresh_ = false;
     update();
 }
 
 void TMovieScroll::TimerTick()
 {
-    --m_scrollPos;
+    --scrollPos_;
     Paint();
 }
 
 void TMovieScroll::Paint()
 {
     composeFrame();
-    m_frameFresh = true;
+    frameFresh_ = true;
     if (isVisible())
         repaint();
 }
 
 void TMovieScroll::paintEvent(QPaintEvent *)
 {
-    if (!m_frameFresh)
+    if (!frameFresh_)
         composeFrame();
-    m_frameFresh = false;
-    QPainter(this).drawImage(0, 0, m_frame);
+    frameFresh_ = false;
+    QPainter(this).drawImage(0, 0, frame_);
 }
 
 void TMovieScroll::resizeEvent(QResizeEvent *event)
 {
     // A hidden control hears of its size only when it is shown or drawn; that is no change
     // when the frame has the size already.
-    if (event->size() != m_frame.size())
+    if (event->size() != frame_.size())
         Resize();
 }
 
 void TMovieScroll::Resize()
 {
-    m_scrollPos = height() + 1;
-    m_frame = QImage(size(), QImage::Format_RGB32);
-    m_frameFresh = false;
+    scrollPos_ = height() + 1;
+    frame_ = QImage(size(), QImage::Format_RGB32);
+    frameFresh_ = false;
 }
 
 void TMovieScroll::composeFrame()
 {
     // A control resized while hidden has had no resize event yet; its text starts anew here.
-    if (m_frame.size() != size())
+    if (frame_.size() != size())
         Resize();
-    if (m_frame.isNull())
+    if (frame_.isNull())
         return;
 
-    QPainter p(&m_frame);
-    p.fillRect(m_frame.rect(), m_backColor);
+    QPainter p(&frame_);
+    p.fillRect(frame_.rect(), backColor_);
 
     int y = 0;
-    for (qsizetype i = 0; i < m_scrollText.size(); ++i) {
-        const MovieLine line = parseMovieLine(m_scrollText[i], m_defaultFont);
-        const QFontMetrics fm(line.font.font, &m_frame);
+    for (qsizetype i = 0; i < scrollText_.size(); ++i) {
+        const MovieLine line = parseMovieLine(scrollText_[i], defaultFont_);
+        const QFontMetrics fm(line.font.font, &frame_);
         const int x = line.centred ? (width() - fm.horizontalAdvance(line.text)) / 2 : 1;
-        const int top = m_scrollPos + y;
+        const int top = scrollPos_ + y;
         p.setFont(line.font.font);
-        if (m_shadow) {
-            p.setPen(m_shadowColor);
-            p.drawText(x + m_shadowOffset, top + m_shadowOffset + fm.ascent(), line.text);
+        if (shadow_) {
+            p.setPen(shadowColor_);
+            p.drawText(x + shadowOffset_, top + shadowOffset_ + fm.ascent(), line.text);
         }
         p.setPen(line.font.color);
         p.drawText(x, top + fm.ascent(), line.text);
@@ -108,28 +108,28 @@ void TMovieScroll::composeFrame()
         const int lineHeight = fm.height();
         y += lineHeight;
 
-        const bool last = i == m_scrollText.size() - 1;
-        if (last && lineHeight + m_scrollPos + y < 0) {
-            if (m_loop) {
-                m_scrollPos = height() + 1;
+        const bool last = i == scrollText_.size() - 1;
+        if (last && lineHeight + scrollPos_ + y < 0) {
+            if (loop_) {
+                scrollPos_ = height() + 1;
             } else {
-                m_scrolling = false;
+                scrolling_ = false;
                 applyTimer();
-                QFont endFont = m_defaultFont.font;
+                QFont endFont = defaultFont_.font;
                 endFont.setPointSize(20);
                 endFont.setBold(true);
                 endFont.setItalic(false);
                 endFont.setUnderline(false);
-                const QFontMetrics efm(endFont, &m_frame);
+                const QFontMetrics efm(endFont, &frame_);
                 p.setFont(endFont);
-                p.setPen(m_defaultFont.color);
-                p.drawText((width() - efm.horizontalAdvance(m_completeText)) / 2,
-                           (height() - efm.height()) / 2 + efm.ascent(), m_completeText);
+                p.setPen(defaultFont_.color);
+                p.drawText((width() - efm.horizontalAdvance(completeText_)) / 2,
+                           (height() - efm.height()) / 2 + efm.ascent(), completeText_);
             }
         }
     }
 
-    p.setPen(m_shadowColor);
+    p.setPen(shadowColor_);
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 1, width() - 1, height() - 2);
 }

@@ -30,29 +30,29 @@ class TMovieScroll : public QWidget {
 public:
     explicit TMovieScroll(QWidget *parent = nullptr);
 
-    QStringList ScrollText() const { return m_scrollText; }
-    void setScrollText(const QStringList &lines) { m_scrollText = lines; changed(); }
-    QColor BackColor() const { return m_backColor; }
-    void setBackColor(const QColor &color) { m_backColor = color; changed(); }
-    TextFont DefaultFont() const { return m_defaultFont; }
-    void setDefaultFont(const TextFont &font) { m_defaultFont = font; changed(); }
-    bool Loop() const { return m_loop; }
-    void setLoop(bool loop) { m_loop = loop; changed(); }
-    QString CompleteText() const { return m_completeText; }
-    void setCompleteText(const QString &text) { m_completeText = text; changed(); }
-    int TimerInterval() const { return m_timerInterval; }
+    QStringList ScrollText() const { return scrollText_; }
+    void setScrollText(const QStringList &lines) { scrollText_ = lines; changed(); }
+    QColor BackColor() const { return backColor_; }
+    void setBackColor(const QColor &color) { backColor_ = color; changed(); }
+    TextFont DefaultFont() const { return defaultFont_; }
+    void setDefaultFont(const TextFont &font) { defaultFont_ = font; changed(); }
+    bool Loop() const { return loop_; }
+    void setLoop(bool loop) { loop_ = loop; changed(); }
+    QString CompleteText() const { return completeText_; }
+    void setCompleteText(const QString &text) { completeText_ = text; changed(); }
+    int TimerInterval() const { return timerInterval_; }
     void setTimerInterval(int ms);
-    bool Shadow() const { return m_shadow; }
-    void setShadow(bool shadow) { m_shadow = shadow; changed(); }
-    QColor ShadowColor() const { return m_shadowColor; }
-    void setShadowColor(const QColor &color) { m_shadowColor = color; changed(); }
-    int ShadowOffset() const { return m_shadowOffset; }
-    void setShadowOffset(int offset) { m_shadowOffset = offset; changed(); }
+    bool Shadow() const { return shadow_; }
+    void setShadow(bool shadow) { shadow_ = shadow; changed(); }
+    QColor ShadowColor() const { return shadowColor_; }
+    void setShadowColor(const QColor &color) { shadowColor_ = color; changed(); }
+    int ShadowOffset() const { return shadowOffset_; }
+    void setShadowOffset(int offset) { shadowOffset_ = offset; changed(); }
 
     // Where the top of the first line stands, in pixels below the control's top.
-    int scrollPos() const { return m_scrollPos; }
+    int scrollPos() const { return scrollPos_; }
     // False once the text has ended without Loop.
-    bool isScrolling() const { return m_scrolling; }
+    bool isScrolling() const { return scrolling_; }
 
 public slots:
     // One step: the text moves up a pixel and the frame is drawn at once.
@@ -63,26 +63,26 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void Paint();     // composes one frame into m_frame and copies it to the screen
+    void Paint();     // composes one frame into frame_ and copies it to the screen
     void Resize();    // restarts the text below the bottom edge, at the new size
     void composeFrame();
     void applyTimer();
     // A property changed: the next paint composes a new frame.
     void changed();
 
-    QStringList m_scrollText;
-    QColor m_backColor = Qt::black;
-    TextFont m_defaultFont;
-    bool m_loop = false;
-    QString m_completeText = QStringLiteral("The End");
-    int m_timerInterval = 40;
-    bool m_shadow = true;
-    QColor m_shadowColor = QColor(128, 128, 128);
-    int m_shadowOffset = 2;
+    QStringList scrollText_;
+    QColor backColor_ = Qt::black;
+    TextFont defaultFont_;
+    bool loop_ = false;
+    QString completeText_ = QStringLiteral("The End");
+    int timerInterval_ = 40;
+    bool shadow_ = true;
+    QColor shadowColor_ = QColor(128, 128, 128);
+    int shadowOffset_ = 2;
 
-    int m_scrollPos = 0;
-    bool m_scrolling = true;   // the timer's wish; an interval of 0 or less keeps it quiet
-    bool m_frameFresh = false; // a tick composed the frame that the next paint copies
-    QTimer *m_timer;
-    QImage m_frame;
+    int scrollPos_ = 0;
+    bool scrolling_ = true;   // the timer's wish; an interval of 0 or less keeps it quiet
+    bool frameFresh_ = false; // a tick composed the frame that the next paint copies
+    QTimer *timer_;
+    QImage frame_;
 };

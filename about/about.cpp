@@ -76,16 +76,27 @@ bool isClick(QEvent *e, QWidget *w)
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
-    : QDialog(parent), m_timer1(new QTimer(this)),
-      m_openUrl(platform::openUrl), m_startMail(platform::startMail)
+    : QDialog(parent), timer1_(new QTimer(this)),
+      openUrl_(platform::openUrl), startMail_(platform::startMail)
 {
     ui.setupUi(this);
     setFixedSize(size());
+    createClock();
+    createVersionInfo();
+    createLinks();
+    createPictures();
+    createBrowser();
+    connectButtons();
+    ui.FlatPageControl1->setCurrentWidget(ui.TabSheet3);
+    startClock();
+}
 
-    // FormCreate
-    m_hours = {ui.Label4, ui.Label3, ui.Label2, ui.Label1, ui.Label0};
-    m_minutes = {ui.Label15, ui.Label9, ui.Label8, ui.Label7, ui.Label6, ui.Label5};
-    m_seconds = {ui.Label16, ui.Label14, ui.Label13, ui.Label12, ui.Label11, ui.Label10};
+// The binary clock's digits: hours, minutes and seconds, lowest bit first.
+void TAboutBox::createClock()
+{
+    hours_ = {ui.Label4, ui.Label3, ui.Label2, ui.Label1, ui.Label0};
+    minutes_ = {ui.Label15, ui.Label9, ui.Label8, ui.Label7, ui.Label6, ui.Label5};
+    seconds_ = {ui.Label16, ui.Label14, ui.Label13, ui.Label12, ui.Label11, ui.Label10};
     const QFont clockFont = pixelFont(QStringLiteral("Arial"), 8);
     for (QLabel *label : ui.Panel3->findChildren<QLabel *>()) {
         label->setFont(clockFont);
@@ -93,17 +104,24 @@ TAboutBox::TAboutBox(QWidget *parent)
     }
     for (QLabel *head : {ui.HoursHead, ui.MinutesHead, ui.SecondsHead})
         setTextColor(head, Qt::gray);   // readable on a dark clock panel and on a light one
+    about::markAsClock(ui.Panel3);
+}
 
-    m_programPath = platform::executablePath();
+void TAboutBox::createVersionInfo()
+{
+    programPath_ = platform::executablePath();
     FileInfo();
-    ui.Release->setText(QString::number(m_version.release));
-    ui.Build->setText(QString::number(m_version.build));
+    ui.Release->setText(QString::number(version_.release));
+    ui.Build->setText(QString::number(version_.build));
     ui.LblCopyright->setText(QStringLiteral("©"));
 
     ui.Comments->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 10));
     setTextColor(ui.Comments, Qt::black);
     ui.Comments->installEventFilter(this);
+}
 
+void TAboutBox::createLinks()
+{
     ui.LblTextURL->setText(tr("Send us your suggestions and error reports by mail,\n"
                               "or visit our homepage:"));
     ui.LblTextURL->setToolTip(tr("Our homepage: %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
@@ -117,11 +135,13 @@ TAboutBox::TAboutBox(QWidget *parent)
     about::markAsLink(ui.LblMail);
     setTabOrder(ui.SpeedButton1, ui.LblHomepage);
     setTabOrder(ui.LblHomepage, ui.LblMail);
-    about::markAsClock(ui.Panel3);
     ui.SpeedButton1->setAccessibleName(tr("Close"));
     ui.SpeedButton2->setAccessibleName(tr("System information"));
+}
 
-    // The pictures at the scale of the screen the window opens on.
+// The pictures at the scale of the screen the window opens on.
+void TAboutBox::createPictures()
+{
     const qreal ratio = devicePixelRatioF();
     QPalette band = ui.CoolBar3->palette();
     band.setBrush(QPalette::Window, QBrush(resources::aboutToolBand(ratio)));
@@ -135,7 +155,11 @@ TAboutBox::TAboutBox(QWidget *parent)
         button->setIcon(resources::iconAtBothSizes(glyph));
         button->setIconSize(glyph(1).size());
     }
+}
 
+// The other programs' page and its navigation buttons.
+void TAboutBox::createBrowser()
+{
     ui.WebBrowser1->setHtml(translatedOtherPrograms(resources::otherProgramsHtml()));
     ui.BackButton->setEnabled(false);
     ui.ForwardButton->setEnabled(false);
@@ -145,15 +169,20 @@ TAboutBox::TAboutBox(QWidget *parent)
     connect(ui.ForwardButton, &QAction::triggered, ui.WebBrowser1, &QTextBrowser::forward);
     connect(ui.ReloadButton, &QAction::triggered, this, &TAboutBox::ReloadButtonClick);
     connect(ui.WebBrowser1, &QTextBrowser::anchorClicked, this, &TAboutBox::browserLinkClicked);
+}
 
+void TAboutBox::connectButtons()
+{
     connect(ui.ToolButton12, &QAction::triggered, this, &TAboutBox::ToolButton12Click);
     connect(ui.ToolButton13, &QAction::triggered, this, &TAboutBox::ToolButton13Click);
     connect(ui.SpeedButton1, &QToolButton::clicked, this, &TAboutBox::SpeedButton1Click);
     connect(ui.SpeedButton2, &QToolButton::clicked, this, &TAboutBox::SpeedButton2Click);
+}
 
-    ui.FlatPageControl1->setCurrentWidget(ui.TabSheet3);
-    connect(m_timer1, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
-    m_timer1->start(1000);
+void TAboutBox::startClock()
+{
+    connect(timer1_, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    timer1_->start(1000);
 }
 
 TAboutBox::~TAboutBox()
@@ -164,18 +193,18 @@ TAboutBox::~TAboutBox()
 
 void TAboutBox::FileInfo()
 {
-    m_version = platform::programVersion();
+    version_ = platform::programVersion();
 }
 
 void TAboutBox::setBackground(bool useBackBMP, const QPixmap &backBMP, const QPixmap &tile,
                               const QColor &backCol)
 {
-    m_useBackBMP = useBackBMP;
-    m_backBMP = backBMP;
-    m_tile = tile;
-    m_backCol = backCol;
+    useBackBMP_ = useBackBMP;
+    backBMP_ = backBMP;
+    tile_ = tile;
+    backCol_ = backCol;
     // With a tiled window the header picture gives way; without, it heads the About page.
-    if (m_useBackBMP)
+    if (useBackBMP_)
         ui.Image1->setGeometry(0, 0, 0, ui.Image1->height());
     else
         ui.Image1->setGeometry(0, 0, ui.TabSheet3->width(), ui.Image1->height());
@@ -184,8 +213,8 @@ void TAboutBox::setBackground(bool useBackBMP, const QPixmap &backBMP, const QPi
 
 void TAboutBox::setShell(OpenUrlFn openUrl, StartMailFn startMail)
 {
-    m_openUrl = std::move(openUrl);
-    m_startMail = std::move(startMail);
+    openUrl_ = std::move(openUrl);
+    startMail_ = std::move(startMail);
 }
 
 void TAboutBox::setComments(const QStringList &lines)
@@ -206,21 +235,21 @@ bool TAboutBox::event(QEvent *e)
 
 void TAboutBox::FormActivate()
 {
-    ui.ProductName->setText(platform::fileNameWithoutExt(m_programPath));
+    ui.ProductName->setText(platform::fileNameWithoutExt(programPath_));
     const int width = std::max(0, ui.Panel2->width() - 18);
     ui.Comments->resize(width, ui.Comments->height());
     ui.Panel1->resize(width, ui.Panel1->height());
     ui.Panel2->move(4, ui.Panel2->y());
     ui.Comments->move(0, ui.Comments->y());
-    setWindowColor(ui.Panel3, m_backCol);
+    setWindowColor(ui.Panel3, backCol_);
 }
 
 void TAboutBox::paintEvent(QPaintEvent *e)
 {
     QDialog::paintEvent(e);
-    if (!m_useBackBMP)
+    if (!useBackBMP_)
         return;
-    const QPixmap &tile = m_backBMP.isNull() ? m_tile : m_backBMP;
+    const QPixmap &tile = backBMP_.isNull() ? tile_ : backBMP_;
     if (!tile.isNull())
         QPainter(this).fillRect(rect(), QBrush(tile));
 }
@@ -232,11 +261,11 @@ void TAboutBox::Timer1Timer()
 
 void TAboutBox::showTime(const QTime &t)
 {
-    setWindowTitle(tr("About box for: %1! Time: %2").arg(platform::fileNameOf(m_programPath), systemTimeText(t)));
+    setWindowTitle(tr("About box for: %1! Time: %2").arg(platform::fileNameOf(programPath_), systemTimeText(t)));
     about::setClockText(ui.Panel3, systemTimeText(t));
-    showBits(m_hours, t.hour());
-    showBits(m_minutes, t.minute());
-    showBits(m_seconds, t.second());
+    showBits(hours_, t.hour());
+    showBits(minutes_, t.minute());
+    showBits(seconds_, t.second());
 }
 
 void TAboutBox::SpeedButton1Click()
@@ -247,18 +276,18 @@ void TAboutBox::SpeedButton1Click()
 void TAboutBox::SpeedButton2Click()
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                    systemInfoMessage(m_systemInfo), QMessageBox::Ok, this);
+                    systemInfoMessage(systemInfo_), QMessageBox::Ok, this);
     box.exec();
 }
 
 void TAboutBox::LblHomepageClick()
 {
-    m_openUrl(QString::fromLatin1(platform::maker::kWebAddress));
+    openUrl_(QString::fromLatin1(platform::maker::kWebAddress));
 }
 
 void TAboutBox::LblMailClick()
 {
-    if (!m_startMail(QString::fromLatin1(platform::maker::kMailAddress), m_programPath))
+    if (!startMail_(QString::fromLatin1(platform::maker::kMailAddress), programPath_))
         QMessageBox::critical(this, tr("Error"), tr("An Error occurred with Mail!"),
                               QMessageBox::Ok);
 }
@@ -287,7 +316,7 @@ void TAboutBox::browserLinkClicked(const QUrl &url)
     if (url.isRelative())
         ui.WebBrowser1->setSource(url);
     else
-        m_openUrl(url.toString());
+        openUrl_(url.toString());
 }
 
 bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
@@ -334,17 +363,17 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
 
 void TAboutBox::CommentsMouseDown(int y)
 {
-    if (!m_handCursor) {
+    if (!handCursor_) {
         QGuiApplication::setOverrideCursor(Qt::PointingHandCursor);
-        m_handCursor = true;
+        handCursor_ = true;
     }
-    m_dragY = y;
+    dragY_ = y;
 }
 
 void TAboutBox::CommentsMouseMove(Qt::MouseButtons buttons, int y)
 {
     if (buttons & Qt::LeftButton)
-        setobj(ui.Comments->y() + y - m_dragY);
+        setobj(ui.Comments->y() + y - dragY_);
 }
 
 void TAboutBox::setobj(int newTop)
@@ -357,8 +386,8 @@ void TAboutBox::setobj(int newTop)
 
 void TAboutBox::CommentsMouseUp()
 {
-    if (m_handCursor) {
+    if (handCursor_) {
         QGuiApplication::restoreOverrideCursor();
-        m_handCursor = false;
+        handCursor_ = false;
     }
 }

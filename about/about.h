@@ -36,11 +36,11 @@ public:
     // backBMP is empty, and the header picture gives way. backCol colours the clock panel.
     void setBackground(bool useBackBMP, const QPixmap &backBMP, const QPixmap &tile,
                        const QColor &backCol);
-    void setSystemInfo(const SystemInfoTexts &texts) { m_systemInfo = texts; }
+    void setSystemInfo(const SystemInfoTexts &texts) { systemInfo_ = texts; }
     void setShell(OpenUrlFn openUrl, StartMailFn startMail);
 
     // The program's version as the window shows it.
-    const platform::FileVersion &fileVersion() const { return m_version; }
+    const platform::FileVersion &fileVersion() const { return version_; }
     // The About text in the static text box, which grows to hold every line.
     void setComments(const QStringList &lines);
     // The caption and the binary clock at the time t.
@@ -63,6 +63,15 @@ protected:
     void paintEvent(QPaintEvent *e) override;   // FormPaint
 
 private:
+    // The window's set-up, in order.
+    void createClock();
+    void createVersionInfo();
+    void createLinks();
+    void createPictures();
+    void createBrowser();
+    void connectButtons();
+    void startClock();
+
     void FileInfo();
     void CommentsMouseDown(int y);
     void CommentsMouseMove(Qt::MouseButtons buttons, int y);
@@ -70,23 +79,23 @@ private:
     void setobj(int newTop);
     void browserLinkClicked(const QUrl &url);
 
-    QString m_programPath;
-    platform::FileVersion m_version;
-    bool m_useBackBMP = false;
-    QPixmap m_backBMP;
-    QPixmap m_tile;
-    QColor m_backCol = Qt::white;
-    SystemInfoTexts m_systemInfo;
+    QString programPath_;
+    platform::FileVersion version_;
+    bool useBackBMP_ = false;
+    QPixmap backBMP_;
+    QPixmap tile_;
+    QColor backCol_ = Qt::white;
+    SystemInfoTexts systemInfo_;
 
     // The clock's columns, the label of weight 1 first.
-    std::array<QLabel *, 5> m_hours{};
-    std::array<QLabel *, 6> m_minutes{};
-    std::array<QLabel *, 6> m_seconds{};
-    QTimer *m_timer1;
+    std::array<QLabel *, 5> hours_{};
+    std::array<QLabel *, 6> minutes_{};
+    std::array<QLabel *, 6> seconds_{};
+    QTimer *timer1_;
 
-    int m_dragY = 0;
-    bool m_handCursor = false;   // the hand stays up from a press on the text to its release
+    int dragY_ = 0;
+    bool handCursor_ = false;   // the hand stays up from a press on the text to its release
 
-    OpenUrlFn m_openUrl;
-    StartMailFn m_startMail;
+    OpenUrlFn openUrl_;
+    StartMailFn startMail_;
 };

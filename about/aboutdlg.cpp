@@ -23,17 +23,17 @@ TAboutBoxDlg::TAboutBoxDlg(QObject *parent)
     : QObject(parent)
 {
     const QString program = platform::fileNameWithoutExt(platform::executablePath());
-    m_productName = program;
-    m_copyright = QString::number(QDate::currentDate().year()) + QLatin1Char(' ') + platform::maker::kName;
-    m_aboutText = {
+    productName_ = program;
+    copyright_ = QString::number(QDate::currentDate().year()) + QLatin1Char(' ') + platform::maker::kName;
+    aboutText_ = {
         QStringLiteral("      ") + tr("About %1").arg(program),
         QStringLiteral("             ") + tr("Credits") + QStringLiteral("         "),
         QStringLiteral("  ") + tr("Written by %1").arg(QString::fromLatin1(platform::maker::kName)),
         QStringLiteral("  ") + tr("Tools and themes for this program:"),
         QStringLiteral("  ") + platform::maker::kWebCaption,
     };
-    m_aFont = TextFont::points(QStringLiteral("Arial"), 8, Qt::black);
-    m_formFont = TextFont::points(QStringLiteral("Arial"), 8, Qt::black);
+    aFont_ = TextFont::points(QStringLiteral("Arial"), 8, Qt::black);
+    formFont_ = TextFont::points(QStringLiteral("Arial"), 8, Qt::black);
 }
 
 TAboutBoxDlg::~TAboutBoxDlg() = default;
@@ -45,7 +45,7 @@ QString TAboutBoxDlg::ProductName() const
 
 void TAboutBoxDlg::setMovieSpeed(int ms)
 {
-    m_movieSpeed = (ms <= 0 || ms >= 100) ? 50 : ms;
+    movieSpeed_ = (ms <= 0 || ms >= 100) ? 50 : ms;
 }
 
 std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
@@ -53,25 +53,25 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
     auto box = std::make_unique<TAboutBox>(parentWindow);
     auto &ui = box->ui;
     const QPixmap tile = resources::aboutBackgroundTile(box->devicePixelRatioF());
-    box->setBackground(m_useBackBMP, m_backBMP, tile, m_backCol);
-    box->setFont(m_formFont.font);
+    box->setBackground(useBackBMP_, backBMP_, tile, backCol_);
+    box->setFont(formFont_.font);
     QPalette pal = box->palette();
-    pal.setColor(QPalette::WindowText, m_formFont.color);
-    pal.setColor(QPalette::Window, m_formColor);
+    pal.setColor(QPalette::WindowText, formFont_.color);
+    pal.setColor(QPalette::Window, formColor_);
     box->setPalette(pal);
 
-    if (m_useMovie) {
+    if (useMovie_) {
         auto *movie = new TMovieScroll(box.get());
         movie->setObjectName(QStringLiteral("MovieScroll"));
         const QRect frame = ui.Panel2->geometry();
         movie->setGeometry(frame.x(), frame.y(), frame.width(), frame.height() + kMovieExtraHeight);
-        movie->setScrollText(m_aboutText);
+        movie->setScrollText(aboutText_);
         movie->setLoop(true);
-        movie->setTimerInterval(m_movieSpeed);
-        movie->setShadow(m_aShadow);
+        movie->setTimerInterval(movieSpeed_);
+        movie->setShadow(aShadow_);
         movie->setShadowOffset(3);
-        movie->setDefaultFont(m_aFont);
-        movie->setBackColor(m_backCol);
+        movie->setDefaultFont(aFont_);
+        movie->setBackColor(backCol_);
         movie->raise();
         ui.Panel2->resize(0, ui.Panel2->height());
     }
@@ -83,10 +83,10 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
                                        platform::driveSpaces()));
 
     const platform::FileVersion version = box->fileVersion();
-    ui.ProductName->setText(m_productName);
+    ui.ProductName->setText(productName_);
     ui.VersNo->setText(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
-    ui.Copyright->setText(m_copyright);
-    box->setComments(m_aboutText);
+    ui.Copyright->setText(copyright_);
+    box->setComments(aboutText_);
     ui.ProgramIcon2->setPixmap(resources::applicationIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
     box->setWindowTitle(tr("About %1").arg(platform::fileNameOf(platform::executablePath())));
     return box;

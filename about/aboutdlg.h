@@ -40,32 +40,32 @@ public:
     ~TAboutBoxDlg() override;
 
     QString ProductName() const;
-    void setProductName(const QString &name) { m_productName = name; }
-    QString Version() const { return m_version; }
-    void setVersion(const QString &version) { m_version = version; }
-    QString Copyright() const { return m_copyright; }
-    void setCopyright(const QString &text) { m_copyright = text; }
-    QStringList AboutText() const { return m_aboutText; }
-    void setAboutText(const QStringList &lines) { m_aboutText = lines; }
-    bool UseBackBMP() const { return m_useBackBMP; }
-    void setUseBackBMP(bool use) { m_useBackBMP = use; }
-    bool UseMovie() const { return m_useMovie; }
-    void setUseMovie(bool use) { m_useMovie = use; }
-    int MovieSpeed() const { return m_movieSpeed; }
+    void setProductName(const QString &name) { productName_ = name; }
+    QString Version() const { return version_; }
+    void setVersion(const QString &version) { version_ = version; }
+    QString Copyright() const { return copyright_; }
+    void setCopyright(const QString &text) { copyright_ = text; }
+    QStringList AboutText() const { return aboutText_; }
+    void setAboutText(const QStringList &lines) { aboutText_ = lines; }
+    bool UseBackBMP() const { return useBackBMP_; }
+    void setUseBackBMP(bool use) { useBackBMP_ = use; }
+    bool UseMovie() const { return useMovie_; }
+    void setUseMovie(bool use) { useMovie_ = use; }
+    int MovieSpeed() const { return movieSpeed_; }
     // A speed of 0 or less, or of 100 or more, is taken as 50.
     void setMovieSpeed(int ms);
-    QColor BackCol() const { return m_backCol; }
-    void setBackCol(const QColor &color) { m_backCol = color; }
-    TextFont AFont() const { return m_aFont; }
-    void setAFont(const TextFont &font) { m_aFont = font; }
-    bool aShadow() const { return m_aShadow; }
-    void setaShadow(bool shadow) { m_aShadow = shadow; }
-    QPixmap BackBMP() const { return m_backBMP; }
-    void setBackBMP(const QPixmap &picture) { m_backBMP = picture; }
-    TextFont FormFont() const { return m_formFont; }
-    void setFormFont(const TextFont &font) { m_formFont = font; }
-    QColor FormColor() const { return m_formColor; }
-    void setFormColor(const QColor &color) { m_formColor = color; }
+    QColor BackCol() const { return backCol_; }
+    void setBackCol(const QColor &color) { backCol_ = color; }
+    TextFont AFont() const { return aFont_; }
+    void setAFont(const TextFont &font) { aFont_ = font; }
+    bool aShadow() const { return aShadow_; }
+    void setaShadow(bool shadow) { aShadow_ = shadow; }
+    QPixmap BackBMP() const { return backBMP_; }
+    void setBackBMP(const QPixmap &picture) { backBMP_ = picture; }
+    TextFont FormFont() const { return formFont_; }
+    void setFormFont(const TextFont &font) { formFont_ = font; }
+    QColor FormColor() const { return formColor_; }
+    void setFormColor(const QColor &color) { formColor_ = color; }
 
     // Builds the About window, filled and ready to show, in front of parentWindow.
     std::unique_ptr<TAboutBox> CreateBox(QWidget *parentWindow) const;
@@ -74,17 +74,17 @@ public:
     bool Execute(QWidget *parentWindow);
 
 private:
-    QString m_productName;
-    QString m_version;
-    QString m_copyright;
-    QStringList m_aboutText;
-    bool m_useBackBMP = false;
-    bool m_useMovie = true;
-    int m_movieSpeed = 40;
-    QColor m_backCol = Qt::white;
-    TextFont m_aFont;
-    bool m_aShadow = true;
-    QPixmap m_backBMP;
-    TextFont m_formFont;
-    QColor m_formColor = Qt::white;
+    QString productName_;
+    QString version_;
+    QString copyright_;
+    QStringList aboutText_;
+    bool useBackBMP_ = false;
+    bool useMovie_ = true;
+    int movieSpeed_ = 40;
+    QColor backCol_ = Qt::white;
+    TextFont aFont_;
+    bool aShadow_ = true;
+    QPixmap backBMP_;
+    TextFont formFont_;
+    QColor formColor_ = Qt::white;
 };

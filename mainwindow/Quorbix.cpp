@@ -110,6 +110,22 @@ void TForm1::FormCreate()
     helpFile_ = platform::localizedFile(platform::helpFilePath());
 
     ui->setupUi(this);
+    createWindowLook();
+    createStatusBar();
+    createMenus();
+    createBoard();
+    createBubbleTimer();
+    connectCommands();
+
+    AboutBoxDlg1 = new TAboutBoxDlg(this);
+    ConfigureForQuorbix(*AboutBoxDlg1);
+
+    game_.setListener(this);
+}
+
+// Title, icon, frame and fonts: the board's face for the window, the interface face for its bars.
+void TForm1::createWindowLook()
+{
     setWindowTitle(tr("Quorbix from %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
     setWindowIcon(resources::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -123,7 +139,10 @@ void TForm1::FormCreate()
     for (QMenu *menu : ui->MainMenu1->findChildren<QMenu *>()) menu->setFont(interfaceFont());
     ui->StatusBar1->setFont(interfaceFont());
     setBackgroundRole(QPalette::Button);
+}
 
+void TForm1::createStatusBar()
+{
     ui->StatusBar1->setPanels(StatusPanelWidths);
     //: The status bar's caption of the points the selected group would earn (a 45-pixel box)
     ui->StatusBar1->setPanelText(ActualCaption, tr("Actual"));
@@ -134,7 +153,11 @@ void TForm1::FormCreate()
     ui->StatusBar1->setPanelDescription(ActualPoints, tr("Points of the selected group"));
     ui->StatusBar1->setPanelDescription(TotalPoints, tr("Total points"));
     ui->StatusBar1->setPanelDescription(ModeName, tr("Game mode"));
+}
 
+// Mode captions, keys, spoken names of the arrows, pictures, hints and the skin.
+void TForm1::createMenus()
+{
     for (QAction *item : ui->ModeGroup->actions())
         item->setText(modeCaption(engine::GameMode{item->property("GameMode").toInt()}));
     attachShortcuts();
@@ -143,7 +166,11 @@ void TForm1::FormCreate()
     quorbix::attachMenuPictures(this);
     new quorbix::MenuBarHints(ui->MainMenu1);
     quorbix::attachMenuSkin(this);
+}
 
+// The grid, what a screen reader hears of it, and its events in the order the game expects.
+void TForm1::createBoard()
+{
     ui->DrawGrid1->setGridSize(engine::FieldColumns, engine::Rows);
     speech_ = std::make_unique<quorbix::BoardSpeech>(game_, pictures_);
     ui->DrawGrid1->setSpeech(speech_.get());
@@ -155,12 +182,18 @@ void TForm1::FormCreate()
     connect(ui->DrawGrid1, &TDrawGrid::DblClick, this, &TForm1::DrawGrid1DblClick);
     connect(ui->DrawGrid1, &TDrawGrid::MouseUp, this, [this] { DrawGrid1MouseUp(); });
     ui->centralwidget->installEventFilter(this);
+}
 
+void TForm1::createBubbleTimer()
+{
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(BubbleEraseMs);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+}
 
+void TForm1::connectCommands()
+{
     connect(ui->NewGame1, &QAction::triggered, this, &TForm1::NewGame1Click);
     connect(ui->Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     connect(ui->Undo2, &QAction::triggered, this, &TForm1::Undo2Click);
@@ -178,11 +211,6 @@ void TForm1::FormCreate()
     connect(ui->Showimagedispersion1, &QAction::triggered, this, &TForm1::Showimagedispersion1Click);
     connect(ui->About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(ui->Help2, &QAction::triggered, this, &TForm1::Help2Click);
-
-    AboutBoxDlg1 = new TAboutBoxDlg(this);
-    ConfigureForQuorbix(*AboutBoxDlg1);
-
-    game_.setListener(this);
 }
 
 void TForm1::attachShortcuts()

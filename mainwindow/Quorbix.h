@@ -78,6 +78,13 @@ protected:
 private:
     // Start-up and shut-down.
     void FormCreate();
+    // FormCreate's steps, in order.
+    void createWindowLook();
+    void createStatusBar();
+    void createMenus();
+    void createBoard();
+    void createBubbleTimer();
+    void connectCommands();
     void attachShortcuts();
     void FormShow();
     void FormClose();

@@ -1,5 +1,5 @@
 # Tests of the select-images dialog and the image dispersion window.
 list(APPEND QUORBIX_MAINWINDOW_TEST_SOURCES
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_imgCmbo.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_DispersU.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ImgCmboTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/DispersUTest.cpp
 )

@@ -2,10 +2,10 @@
 # its sounds through a real sound server.
 list(APPEND QUORBIX_MAINWINDOW_TEST_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/MainFormFixture.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_play.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_view.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_settings.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_PictureScale.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_Quorbix_sound.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/test_Accessibility.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/QuorbixPlayTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/QuorbixViewTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/QuorbixSettingsTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PictureScaleTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/QuorbixSoundTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/AccessibilityTest.cpp
 )
