@@ -23,7 +23,8 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        if (type == QAccessible::Name) return QCoreApplication::translate("AboutAccessible", "Clock");
+        if (type == QAccessible::Name)
+            return QCoreApplication::translate("AboutAccessible", "Clock");
         if (type == QAccessible::Value) return widget()->property(ClockProperty).toString();
         return QAccessibleWidget::text(type);
     }
@@ -42,7 +43,10 @@ public:
         return QAccessibleWidget::text(type);
     }
 
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
 
     void doAction(const QString &action) override
     {
@@ -85,10 +89,7 @@ void markAsClock(QWidget *panel)
     takeOver(panel);
 }
 
-void setClockText(QWidget *panel, const QString &time)
-{
-    panel->setProperty(ClockProperty, time);
-}
+void setClockText(QWidget *panel, const QString &time) { panel->setProperty(ClockProperty, time); }
 
 void markAsLink(QLabel *label)
 {
@@ -99,8 +100,8 @@ void markAsLink(QLabel *label)
 
 bool isLinkKey(const QWidget *label, int key)
 {
-    return label->property(LinkProperty).toBool()
-           && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+    return label->property(LinkProperty).toBool() &&
+           (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
 }
 
 }  // namespace about

@@ -1,7 +1,6 @@
 #include "FlatPageControl.h"
 
-TFlatPageControl::TFlatPageControl(QWidget *parent)
-    : QStackedWidget(parent)
+TFlatPageControl::TFlatPageControl(QWidget *parent) : QStackedWidget(parent)
 {
     setFrameShape(QFrame::NoFrame);
     setContentsMargins(0, 0, 0, 0);
@@ -9,8 +8,7 @@ TFlatPageControl::TFlatPageControl(QWidget *parent)
 
 void TFlatPageControl::setTabHeight(int height)
 {
-    if (height == tabHeight_)
-        return;
+    if (height == tabHeight_) return;
     tabHeight_ = height;
     setContentsMargins(0, height, 0, 0);
     update();

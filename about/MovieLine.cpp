@@ -14,13 +14,12 @@ void applyTag(const QString &tag, MovieLine &line)
 {
     if (tag.startsWith(QLatin1String("size="))) {
         const auto size = parseTagNumber(tag.mid(5));
-        if (!size || *size == 0)
-            return;
+        if (!size || *size == 0) return;
         if (*size > 0)
             line.font.font.setPointSize(std::min(*size, kMaxFontSize));
         else
-            line.font.font.setPixelSize(std::min(-static_cast<std::int64_t>(*size),
-                                                 std::int64_t{kMaxFontSize}));
+            line.font.font.setPixelSize(
+                std::min(-static_cast<std::int64_t>(*size), std::int64_t{kMaxFontSize}));
     } else if (tag.startsWith(QLatin1String("font="))) {
         line.font.font.setFamily(tag.mid(5));
     } else if (tag == QLatin1String("center")) {
@@ -54,8 +53,7 @@ MovieLine parseMovieLine(const QString &line, const TextFont &defaultFont)
             inTag = true;
             tag.clear();
         } else if (c == QLatin1Char(']')) {
-            if (inTag)
-                applyTag(tag, result);
+            if (inTag) applyTag(tag, result);
             inTag = false;
         } else if (inTag) {
             tag += c;
@@ -69,8 +67,7 @@ MovieLine parseMovieLine(const QString &line, const TextFont &defaultFont)
 std::optional<std::int32_t> parseTagNumber(const QString &text)
 {
     qsizetype pos = 0;
-    while (pos < text.size() && text[pos] == QLatin1Char(' '))
-        ++pos;
+    while (pos < text.size() && text[pos] == QLatin1Char(' ')) ++pos;
     const QString s = text.mid(pos);
     const auto allOf = [](QStringView digits, auto isDigit) {
         return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), isDigit);
@@ -81,18 +78,15 @@ std::optional<std::int32_t> parseTagNumber(const QString &text)
         const QStringView digits = QStringView(s).mid(dollar ? 1 : 2);
         // isxdigit is defined only for the values an unsigned char can hold.
         const auto isHex = [](QChar c) { return c.unicode() < 128 && std::isxdigit(c.unicode()); };
-        if (digits.size() > 8 || !allOf(digits, isHex))
-            return std::nullopt;
+        if (digits.size() > 8 || !allOf(digits, isHex)) return std::nullopt;
         return static_cast<std::int32_t>(digits.toUInt(nullptr, 16));
     }
 
     const bool signed_ = s.startsWith(QLatin1Char('-')) || s.startsWith(QLatin1Char('+'));
     const auto isDec = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-    if (!allOf(QStringView(s).mid(signed_ ? 1 : 0), isDec))
-        return std::nullopt;
+    if (!allOf(QStringView(s).mid(signed_ ? 1 : 0), isDec)) return std::nullopt;
     bool ok = false;
     const int value = s.toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return value;
 }

@@ -16,8 +16,8 @@
 #include <optional>
 
 struct MovieLine {
-    QString text;        // what is drawn: the line without its tags
-    TextFont font;       // the line's font and colour
+    QString text;   // what is drawn: the line without its tags
+    TextFont font;  // the line's font and colour
     bool centred = false;
 };
 
@@ -27,4 +27,3 @@ MovieLine parseMovieLine(const QString &line, const TextFont &defaultFont);
 // A whole number as the tags write it: decimal with an optional sign, or hexadecimal after "$"
 // or "0x" (up to 8 digits, read as a 32-bit pattern). Anything else gives nothing.
 std::optional<std::int32_t> parseTagNumber(const QString &text);
-

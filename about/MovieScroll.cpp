@@ -8,8 +8,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-TMovieScroll::TMovieScroll(QWidget *parent)
-    : QWidget(parent), timer_(new QTimer(this))
+TMovieScroll::TMovieScroll(QWidget *parent) : QWidget(parent), timer_(new QTimer(this))
 {
     defaultFont_ = TextFont::points(QStringLiteral("Courier New"), 9, Qt::white);
     // We cover every pixel ourselves; Qt need not clear behind us.
@@ -52,14 +51,12 @@ void TMovieScroll::Paint()
 {
     composeFrame();
     frameFresh_ = true;
-    if (isVisible())
-        repaint();
+    if (isVisible()) repaint();
 }
 
 void TMovieScroll::paintEvent(QPaintEvent *)
 {
-    if (!frameFresh_)
-        composeFrame();
+    if (!frameFresh_) composeFrame();
     frameFresh_ = false;
     QPainter(this).drawImage(0, 0, frame_);
 }
@@ -68,8 +65,7 @@ void TMovieScroll::resizeEvent(QResizeEvent *event)
 {
     // A hidden control hears of its size only when it is shown or drawn; that is no change
     // when the frame has the size already.
-    if (event->size() != frame_.size())
-        Resize();
+    if (event->size() != frame_.size()) Resize();
 }
 
 void TMovieScroll::Resize()
@@ -82,10 +78,8 @@ void TMovieScroll::Resize()
 void TMovieScroll::composeFrame()
 {
     // A control resized while hidden has had no resize event yet; its text starts anew here.
-    if (frame_.size() != size())
-        Resize();
-    if (frame_.isNull())
-        return;
+    if (frame_.size() != size()) Resize();
+    if (frame_.isNull()) return;
 
     QPainter p(&frame_);
     p.fillRect(frame_.rect(), backColor_);

@@ -31,23 +31,55 @@ public:
     explicit TMovieScroll(QWidget *parent = nullptr);
 
     QStringList ScrollText() const { return scrollText_; }
-    void setScrollText(const QStringList &lines) { scrollText_ = lines; changed(); }
+    void setScrollText(const QStringList &lines)
+    {
+        scrollText_ = lines;
+        changed();
+    }
     QColor BackColor() const { return backColor_; }
-    void setBackColor(const QColor &color) { backColor_ = color; changed(); }
+    void setBackColor(const QColor &color)
+    {
+        backColor_ = color;
+        changed();
+    }
     TextFont DefaultFont() const { return defaultFont_; }
-    void setDefaultFont(const TextFont &font) { defaultFont_ = font; changed(); }
+    void setDefaultFont(const TextFont &font)
+    {
+        defaultFont_ = font;
+        changed();
+    }
     bool Loop() const { return loop_; }
-    void setLoop(bool loop) { loop_ = loop; changed(); }
+    void setLoop(bool loop)
+    {
+        loop_ = loop;
+        changed();
+    }
     QString CompleteText() const { return completeText_; }
-    void setCompleteText(const QString &text) { completeText_ = text; changed(); }
+    void setCompleteText(const QString &text)
+    {
+        completeText_ = text;
+        changed();
+    }
     int TimerInterval() const { return timerInterval_; }
     void setTimerInterval(int ms);
     bool Shadow() const { return shadow_; }
-    void setShadow(bool shadow) { shadow_ = shadow; changed(); }
+    void setShadow(bool shadow)
+    {
+        shadow_ = shadow;
+        changed();
+    }
     QColor ShadowColor() const { return shadowColor_; }
-    void setShadowColor(const QColor &color) { shadowColor_ = color; changed(); }
+    void setShadowColor(const QColor &color)
+    {
+        shadowColor_ = color;
+        changed();
+    }
     int ShadowOffset() const { return shadowOffset_; }
-    void setShadowOffset(int offset) { shadowOffset_ = offset; changed(); }
+    void setShadowOffset(int offset)
+    {
+        shadowOffset_ = offset;
+        changed();
+    }
 
     // Where the top of the first line stands, in pixels below the control's top.
     int scrollPos() const { return scrollPos_; }
@@ -63,8 +95,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void Paint();     // composes one frame into frame_ and copies it to the screen
-    void Resize();    // restarts the text below the bottom edge, at the new size
+    void Paint();   // composes one frame into frame_ and copies it to the screen
+    void Resize();  // restarts the text below the bottom edge, at the new size
     void composeFrame();
     void applyTimer();
     // A property changed: the next paint composes a new frame.
@@ -81,8 +113,8 @@ private:
     int shadowOffset_ = 2;
 
     int scrollPos_ = 0;
-    bool scrolling_ = true;   // the timer's wish; an interval of 0 or less keeps it quiet
-    bool frameFresh_ = false; // a tick composed the frame that the next paint copies
+    bool scrolling_ = true;    // the timer's wish; an interval of 0 or less keeps it quiet
+    bool frameFresh_ = false;  // a tick composed the frame that the next paint copies
     QTimer *timer_;
     QImage frame_;
 };

@@ -20,7 +20,8 @@ SystemInfoTexts systemInfoTexts(const platform::OsVersion &os, const platform::M
 {
     SystemInfoTexts t;
     t.family = os.family;
-    t.version = SystemInfo::tr("%1.%2   Build : %3").arg(os.major).arg(os.minor).arg(os.build & 0xFFFF);
+    t.version =
+        SystemInfo::tr("%1.%2   Build : %3").arg(os.major).arg(os.minor).arg(os.build & 0xFFFF);
     //: The memory in all and the memory available, in kilobytes
     t.memory = SystemInfo::tr("Tot: %1 KB     Avl: %2 KB")
                    .arg(memory.totalBytes / 1024)

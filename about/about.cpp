@@ -67,8 +67,7 @@ void showBits(const std::array<QLabel *, N> &column, int value)
 
 bool isClick(QEvent *e, QWidget *w)
 {
-    if (e->type() != QEvent::MouseButtonRelease)
-        return false;
+    if (e->type() != QEvent::MouseButtonRelease) return false;
     const auto *me = static_cast<QMouseEvent *>(e);
     return me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint());
 }
@@ -76,8 +75,8 @@ bool isClick(QEvent *e, QWidget *w)
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget *parent)
-    : QDialog(parent), timer1_(new QTimer(this)),
-      openUrl_(platform::openUrl), startMail_(platform::startMail)
+    : QDialog(parent), timer1_(new QTimer(this)), openUrl_(platform::openUrl),
+      startMail_(platform::startMail)
 {
     ui.setupUi(this);
     setFixedSize(size());
@@ -103,7 +102,7 @@ void TAboutBox::createClock()
         setTextColor(label, Qt::black);
     }
     for (QLabel *head : {ui.HoursHead, ui.MinutesHead, ui.SecondsHead})
-        setTextColor(head, Qt::gray);   // readable on a dark clock panel and on a light one
+        setTextColor(head, Qt::gray);  // readable on a dark clock panel and on a light one
     about::markAsClock(ui.Panel3);
 }
 
@@ -124,7 +123,8 @@ void TAboutBox::createLinks()
 {
     ui.LblTextURL->setText(tr("Send us your suggestions and error reports by mail,\n"
                               "or visit our homepage:"));
-    ui.LblTextURL->setToolTip(tr("Our homepage: %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
+    ui.LblTextURL->setToolTip(
+        tr("Our homepage: %1").arg(QString::fromLatin1(platform::maker::kWebAddress)));
     ui.LblHomepage->setText(platform::maker::kWebCaption);
     ui.LblHomepage->setToolTip(platform::maker::kWebAddress);
     ui.LblHomepage->installEventFilter(this);
@@ -164,7 +164,8 @@ void TAboutBox::createBrowser()
     ui.BackButton->setEnabled(false);
     ui.ForwardButton->setEnabled(false);
     connect(ui.WebBrowser1, &QTextBrowser::backwardAvailable, ui.BackButton, &QAction::setEnabled);
-    connect(ui.WebBrowser1, &QTextBrowser::forwardAvailable, ui.ForwardButton, &QAction::setEnabled);
+    connect(ui.WebBrowser1, &QTextBrowser::forwardAvailable, ui.ForwardButton,
+            &QAction::setEnabled);
     connect(ui.BackButton, &QAction::triggered, ui.WebBrowser1, &QTextBrowser::backward);
     connect(ui.ForwardButton, &QAction::triggered, ui.WebBrowser1, &QTextBrowser::forward);
     connect(ui.ReloadButton, &QAction::triggered, this, &TAboutBox::ReloadButtonClick);
@@ -191,10 +192,7 @@ TAboutBox::~TAboutBox()
     CommentsMouseUp();
 }
 
-void TAboutBox::FileInfo()
-{
-    version_ = platform::programVersion();
-}
+void TAboutBox::FileInfo() { version_ = platform::programVersion(); }
 
 void TAboutBox::setBackground(bool useBackBMP, const QPixmap &backBMP, const QPixmap &tile,
                               const QColor &backCol)
@@ -228,8 +226,7 @@ void TAboutBox::setComments(const QStringList &lines)
 
 bool TAboutBox::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        FormActivate();
+    if (e->type() == QEvent::WindowActivate) FormActivate();
     return QDialog::event(e);
 }
 
@@ -247,31 +244,24 @@ void TAboutBox::FormActivate()
 void TAboutBox::paintEvent(QPaintEvent *e)
 {
     QDialog::paintEvent(e);
-    if (!useBackBMP_)
-        return;
+    if (!useBackBMP_) return;
     const QPixmap &tile = backBMP_.isNull() ? tile_ : backBMP_;
-    if (!tile.isNull())
-        QPainter(this).fillRect(rect(), QBrush(tile));
+    if (!tile.isNull()) QPainter(this).fillRect(rect(), QBrush(tile));
 }
 
-void TAboutBox::Timer1Timer()
-{
-    showTime(QTime::currentTime());
-}
+void TAboutBox::Timer1Timer() { showTime(QTime::currentTime()); }
 
 void TAboutBox::showTime(const QTime &t)
 {
-    setWindowTitle(tr("About box for: %1! Time: %2").arg(platform::fileNameOf(programPath_), systemTimeText(t)));
+    setWindowTitle(tr("About box for: %1! Time: %2")
+                       .arg(platform::fileNameOf(programPath_), systemTimeText(t)));
     about::setClockText(ui.Panel3, systemTimeText(t));
     showBits(hours_, t.hour());
     showBits(minutes_, t.minute());
     showBits(seconds_, t.second());
 }
 
-void TAboutBox::SpeedButton1Click()
-{
-    close();
-}
+void TAboutBox::SpeedButton1Click() { close(); }
 
 void TAboutBox::SpeedButton2Click()
 {
@@ -280,10 +270,7 @@ void TAboutBox::SpeedButton2Click()
     box.exec();
 }
 
-void TAboutBox::LblHomepageClick()
-{
-    openUrl_(QString::fromLatin1(platform::maker::kWebAddress));
-}
+void TAboutBox::LblHomepageClick() { openUrl_(QString::fromLatin1(platform::maker::kWebAddress)); }
 
 void TAboutBox::LblMailClick()
 {
@@ -331,23 +318,19 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
             CommentsMouseMove(me->buttons(), me->position().toPoint().y());
             return true;
         }
-        case QEvent::MouseButtonRelease:
-            CommentsMouseUp();
-            return true;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: CommentsMouseUp(); return true;
+        default: break;
         }
     } else if (watched == ui.LblHomepage || watched == ui.LblMail) {
         auto *link = static_cast<QLabel *>(watched);
-        const bool pressed = isClick(e, link)
-                             || (e->type() == QEvent::KeyPress
-                                 && about::isLinkKey(link, static_cast<QKeyEvent *>(e)->key()));
+        const bool pressed = isClick(e, link) ||
+                             (e->type() == QEvent::KeyPress &&
+                              about::isLinkKey(link, static_cast<QKeyEvent *>(e)->key()));
         if (pressed && link == ui.LblHomepage)
             LblHomepageClick();
         else if (pressed)
             LblMailClick();
-        if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
-            link->update();
+        if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) link->update();
         if (e->type() == QEvent::Paint) {
             // The text first, then the focus around it.
             static_cast<QObject *>(link)->event(e);
@@ -355,8 +338,7 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *e)
             menuskin::PaintFocusFrame(painter, *link);
             return true;
         }
-        if (pressed && e->type() == QEvent::KeyPress)
-            return true;
+        if (pressed && e->type() == QEvent::KeyPress) return true;
     }
     return QDialog::eventFilter(watched, e);
 }
@@ -372,8 +354,7 @@ void TAboutBox::CommentsMouseDown(int y)
 
 void TAboutBox::CommentsMouseMove(Qt::MouseButtons buttons, int y)
 {
-    if (buttons & Qt::LeftButton)
-        setobj(ui.Comments->y() + y - dragY_);
+    if (buttons & Qt::LeftButton) setobj(ui.Comments->y() + y - dragY_);
 }
 
 void TAboutBox::setobj(int newTop)

@@ -60,7 +60,7 @@ public slots:
 protected:
     bool event(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;   // FormPaint
+    void paintEvent(QPaintEvent *e) override;  // FormPaint
 
 private:
     // The window's set-up, in order.
@@ -94,7 +94,7 @@ private:
     QTimer *timer1_;
 
     int dragY_ = 0;
-    bool handCursor_ = false;   // the hand stays up from a press on the text to its release
+    bool handCursor_ = false;  // the hand stays up from a press on the text to its release
 
     OpenUrlFn openUrl_;
     StartMailFn startMail_;

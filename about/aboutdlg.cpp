@@ -19,12 +19,12 @@ constexpr int kMovieExtraHeight = 14;
 
 }  // namespace
 
-TAboutBoxDlg::TAboutBoxDlg(QObject *parent)
-    : QObject(parent)
+TAboutBoxDlg::TAboutBoxDlg(QObject *parent) : QObject(parent)
 {
     const QString program = platform::fileNameWithoutExt(platform::executablePath());
     productName_ = program;
-    copyright_ = QString::number(QDate::currentDate().year()) + QLatin1Char(' ') + platform::maker::kName;
+    copyright_ = QString::number(QDate::currentDate().year()) + QLatin1Char(' ') +
+                 platform::maker::kName;
     aboutText_ = {
         QStringLiteral("      ") + tr("About %1").arg(program),
         QStringLiteral("             ") + tr("Credits") + QStringLiteral("         "),
@@ -43,10 +43,7 @@ QString TAboutBoxDlg::ProductName() const
     return platform::fileNameWithoutExt(platform::executablePath());
 }
 
-void TAboutBoxDlg::setMovieSpeed(int ms)
-{
-    movieSpeed_ = (ms <= 0 || ms >= 100) ? 50 : ms;
-}
+void TAboutBoxDlg::setMovieSpeed(int ms) { movieSpeed_ = (ms <= 0 || ms >= 100) ? 50 : ms; }
 
 std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
 {
@@ -79,15 +76,16 @@ std::unique_ptr<TAboutBox> TAboutBoxDlg::CreateBox(QWidget *parentWindow) const
     ui.Comments->resize(std::max(0, ui.Panel2->width() - 5), ui.Comments->height());
     ui.Panel1->resize(ui.Panel2->width(), ui.Panel1->height());
 
-    box->setSystemInfo(systemInfoTexts(platform::osVersion(), platform::memoryStatus(),
-                                       platform::driveSpaces()));
+    box->setSystemInfo(
+        systemInfoTexts(platform::osVersion(), platform::memoryStatus(), platform::driveSpaces()));
 
     const platform::FileVersion version = box->fileVersion();
     ui.ProductName->setText(productName_);
     ui.VersNo->setText(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
     ui.Copyright->setText(copyright_);
     box->setComments(aboutText_);
-    ui.ProgramIcon2->setPixmap(resources::applicationIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
+    ui.ProgramIcon2->setPixmap(
+        resources::applicationIcon().pixmap(QSize(32, 32), box->devicePixelRatioF()));
     box->setWindowTitle(tr("About %1").arg(platform::fileNameOf(platform::executablePath())));
     return box;
 }
@@ -97,7 +95,6 @@ bool TAboutBoxDlg::Execute(QWidget *parentWindow)
     const std::unique_ptr<TAboutBox> box = CreateBox(parentWindow);
     // Centred on the desktop, whatever window opened it.
     QScreen *screen = parentWindow ? parentWindow->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        box->move(screen->availableGeometry().center() - box->rect().center());
+    if (screen) box->move(screen->availableGeometry().center() - box->rect().center());
     return box->exec() == QDialog::Accepted;
 }

@@ -19,15 +19,15 @@ class TAboutBoxDlg : public QObject {
     // Reads back as the program file's name; a written name is what the window shows until
     // it is first activated.
     Q_PROPERTY(QString ProductName READ ProductName WRITE setProductName)
-    Q_PROPERTY(QString Version READ Version WRITE setVersion)   // kept only; the window shows
-                                                                // the program's own version
+    Q_PROPERTY(QString Version READ Version WRITE setVersion)  // kept only; the window shows
+                                                               // the program's own version
     Q_PROPERTY(QString Copyright READ Copyright WRITE setCopyright)
     // One string per line, shown as stored (leading blanks kept). In the credits scroller a
     // line may carry tags in square brackets (see MovieLine.h).
     Q_PROPERTY(QStringList AboutText READ AboutText WRITE setAboutText)
     Q_PROPERTY(bool UseBackBMP READ UseBackBMP WRITE setUseBackBMP)
     Q_PROPERTY(bool UseMovie READ UseMovie WRITE setUseMovie)
-    Q_PROPERTY(int MovieSpeed READ MovieSpeed WRITE setMovieSpeed)   // ms per pixel of scrolling
+    Q_PROPERTY(int MovieSpeed READ MovieSpeed WRITE setMovieSpeed)  // ms per pixel of scrolling
     Q_PROPERTY(QColor BackCol READ BackCol WRITE setBackCol)
     Q_PROPERTY(TextFont AFont READ AFont WRITE setAFont)
     Q_PROPERTY(bool aShadow READ aShadow WRITE setaShadow)

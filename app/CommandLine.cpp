@@ -24,9 +24,22 @@ namespace {
 // The options every Qt GUI program takes (QGuiApplication, QApplication, the xcb platform).
 // QApplication takes them out of argv itself; here they only must not count as unknown.
 const char *const QtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "style", "stylesheet", "session", "display", "name", "title", "geometry",
-    "icon", "qmljsdebugger",
+    "platform",
+    "platformpluginpath",
+    "platformtheme",
+    "plugin",
+    "qwindowgeometry",
+    "qwindowicon",
+    "qwindowtitle",
+    "style",
+    "stylesheet",
+    "session",
+    "display",
+    "name",
+    "title",
+    "geometry",
+    "icon",
+    "qmljsdebugger",
 };
 const char *const QtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb", "sync"};
 
@@ -41,8 +54,9 @@ int printAnswer(const QString &text)
 {
     if (print(stdout, text)) return 0;
     const int error = errno;
-    print(stderr, QCoreApplication::translate("CommandLine", "quorbix: cannot write the answer: %1\n")
-                      .arg(QString::fromLocal8Bit(std::strerror(error))));
+    print(stderr,
+          QCoreApplication::translate("CommandLine", "quorbix: cannot write the answer: %1\n")
+              .arg(QString::fromLocal8Bit(std::strerror(error))));
     return 1;
 }
 
@@ -50,10 +64,14 @@ constexpr char kPlatformInterface[] = "org.qt-project.Qt.QPA.QPlatformIntegratio
 
 void addPlatformNames(const QJsonObject &metaData, QStringList &names)
 {
-    if (!metaData.value(QStringLiteral("IID")).toString().startsWith(QLatin1String(kPlatformInterface)))
+    if (!metaData.value(QStringLiteral("IID"))
+             .toString()
+             .startsWith(QLatin1String(kPlatformInterface)))
         return;
-    for (const QJsonValue &key :
-         metaData.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray())
+    for (const QJsonValue &key : metaData.value(QStringLiteral("MetaData"))
+                                     .toObject()
+                                     .value(QStringLiteral("Keys"))
+                                     .toArray())
         names << key.toString();
 }
 
@@ -63,7 +81,8 @@ QStringList platformNames(const QString &pluginPathOption)
 {
     QStringList folders = {pluginPathOption, qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH")};
     const QString platforms = QStringLiteral("/platforms");
-    for (const QString &path : qEnvironmentVariable("QT_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts))
+    for (const QString &path :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts))
         folders << path + platforms;
     folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + platforms
             << QFileInfo(platform::executablePath()).absolutePath() + platforms;
@@ -71,8 +90,7 @@ QStringList platformNames(const QString &pluginPathOption)
     for (const QStaticPlugin &plugin : QPluginLoader::staticPlugins())
         addPlatformNames(plugin.metaData(), names);
     for (const QString &folder : folders) {
-        if (folder.isEmpty() || folder == platforms)
-            continue;
+        if (folder.isEmpty() || folder == platforms) continue;
         for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files))
             addPlatformNames(QPluginLoader(file.absoluteFilePath()).metaData(), names);
     }
@@ -88,8 +106,7 @@ std::optional<QString> unknownPlatform(const QString &requested, const QString &
 {
     const QString name = requested.section(u':', 0, 0);
     const QStringList known = platformNames(pluginPath);
-    if (known.isEmpty() || known.contains(name, Qt::CaseInsensitive))
-        return std::nullopt;
+    if (known.isEmpty() || known.contains(name, Qt::CaseInsensitive)) return std::nullopt;
     return QCoreApplication::translate("CommandLine",
                                        "quorbix: there is no platform named '%1'; available: %2.\n")
         .arg(name, known.join(QStringLiteral(", ")));
@@ -103,12 +120,15 @@ std::optional<int> handleCommandLine(int argc, char **argv)
     // Qt's own options are written with one dash: "-platform wayland" is one option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QCoreApplication::translate("CommandLine", "Displays this help."));
+        "CommandLine",
+        "Quorbix, a tile-removal puzzle game: remove groups of equal symbols for points."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Displays this help."));
     parser.addOption(help);
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QCoreApplication::translate("CommandLine", "Displays version information."));
+    const QCommandLineOption version(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "Displays version information."));
     parser.addOption(version);
     for (const char *name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -129,17 +149,19 @@ std::optional<int> handleCommandLine(int argc, char **argv)
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
         const QString error = parser.errorText().isEmpty()
-                                  ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().first())
+                                  ? QCoreApplication::translate("CommandLine",
+                                                                "Unexpected argument '%1'.")
+                                        .arg(parser.positionalArguments().first())
                                   : parser.errorText();
         print(stderr, error + QLatin1Char('\n') + usage);
         return 2;
     }
-    if (parser.isSet(help))
-        return printAnswer(usage);
+    if (parser.isSet(help)) return printAnswer(usage);
     if (parser.isSet(version)) {
         // The package's version: the first three numbers (the fourth is the About window's).
         const platform::FileVersion v = platform::programVersion();
-        return printAnswer(QStringLiteral("Quorbix %1.%2.%3\n").arg(v.major).arg(v.minor).arg(v.release));
+        return printAnswer(
+            QStringLiteral("Quorbix %1.%2.%3\n").arg(v.major).arg(v.minor).arg(v.release));
     }
     const QString platformOption = QStringLiteral("platform");
     if (parser.isSet(platformOption)) {

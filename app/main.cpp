@@ -23,7 +23,8 @@ int main(int argc, char **argv)
         char *names[] = {name, nullptr};
         QCoreApplication commandLine(count, names);
         const platform::Translations translations;
-        if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv)) return *status;
+        if (const std::optional<int> status = quorbix::handleCommandLine(argc, argv))
+            return *status;
     }
 
     QApplication app(argc, argv);

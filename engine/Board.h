@@ -7,8 +7,8 @@
 
 namespace engine {
 
-using SymbolKind = std::uint8_t;               // 0..4
-inline constexpr SymbolKind FillerKind = 10;   // cells of a column closed in at the left edge
+using SymbolKind = std::uint8_t;              // 0..4
+inline constexpr SymbolKind FillerKind = 10;  // cells of a column closed in at the left edge
 inline constexpr int KindCount = 5;
 
 enum class CellState : std::uint8_t { Normal = 0, Selected = 1, Empty = 2 };
@@ -24,7 +24,7 @@ inline constexpr int FieldColumns = 11;
 inline constexpr int Rows = 12;
 inline constexpr int BoardColumns = 12;
 inline constexpr int FeederColumn = 11;
-inline constexpr int TotalCells = FieldColumns * Rows;   // 132
+inline constexpr int TotalCells = FieldColumns * Rows;  // 132
 
 class Board {
 public:
@@ -36,7 +36,7 @@ public:
     bool operator==(const Board &) const = default;
 
 private:
-    std::array<Cell, BoardColumns * Rows> cells_{};   // all zero bytes before the first deal
+    std::array<Cell, BoardColumns * Rows> cells_{};  // all zero bytes before the first deal
 };
 
 // The field alone (columns 0..10), same layout: the undo and redo snapshots.

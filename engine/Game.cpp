@@ -9,8 +9,8 @@ namespace engine {
 
 namespace {
 
-constexpr std::int32_t LastRow = Rows - 1;             // 11, the bottom row
-constexpr std::int32_t LastFieldColumn = FieldColumns - 1;   // 10
+constexpr std::int32_t LastRow = Rows - 1;                  // 11, the bottom row
+constexpr std::int32_t LastFieldColumn = FieldColumns - 1;  // 10
 
 std::uint32_t highResolutionClock()
 {
@@ -51,8 +51,7 @@ bool findClosedRun(At at, std::int32_t last, std::int32_t &s, std::int32_t &e)
 
 }  // namespace
 
-Game::Game(Clock clock)
-    : kindCap_(TotalCells / KindCount), listener_(&silentListener())
+Game::Game(Clock clock) : kindCap_(TotalCells / KindCount), listener_(&silentListener())
 {
     setClock(std::move(clock));
 }
@@ -230,9 +229,15 @@ RemovalResult Game::RemoveGroup()
     switch (gameMode_) {
     case GameMode::Standard: RemoveEmptyColumns(); break;
     case GameMode::Shifter: ShiftAllRowsRight(); break;
-    case GameMode::AddMegaRow: RemoveEmptyColumns(); FeedEmptyColumns(); break;
-    case GameMode::ShiftMegaRow: ShiftAllRowsRight(); FeedEmptyColumns(); break;
-    default: break;   // a hand-edited mode: the fall alone
+    case GameMode::AddMegaRow:
+        RemoveEmptyColumns();
+        FeedEmptyColumns();
+        break;
+    case GameMode::ShiftMegaRow:
+        ShiftAllRowsRight();
+        FeedEmptyColumns();
+        break;
+    default: break;  // a hand-edited mode: the fall alone
     }
 
     suppressNextSelection_ = true;
@@ -392,7 +397,8 @@ void Game::EndGame()
     const auto total = totalScore_.text();
     std::snprintf(t.results.data(), t.results.size(), "You ve earned %s points ", total.data());
     const std::int32_t n = SymbolsLeft();
-    std::snprintf(t.leftover.data(), t.leftover.size(), "You have left %d balls ", static_cast<int>(n));
+    std::snprintf(t.leftover.data(), t.leftover.size(), "You have left %d balls ",
+                  static_cast<int>(n));
     if (n <= 0) {
         std::snprintf(t.bonus.data(), t.bonus.size(),
                       "Congratulation, you receive a bonus of 1000 points !");

@@ -22,7 +22,7 @@ struct CellPos {
 };
 
 struct SelectionResult {
-    std::int32_t previewPoints = 0;   // n x (n - 1) for n >= 2, else 0
+    std::int32_t previewPoints = 0;  // n x (n - 1) for n >= 2, else 0
     bool drawBubble = false;
 };
 
@@ -48,12 +48,12 @@ struct EndGameTexts {
 class GameListener {
 public:
     virtual ~GameListener() = default;
-    virtual void gridChanged() {}                        // repaint after a settling batch
-    virtual void playSound(const char * /*name*/) {}     // "DIP", "GONG"
+    virtual void gridChanged() {}                     // repaint after a settling batch
+    virtual void playSound(const char * /*name*/) {}  // "DIP", "GONG"
     virtual void scoreChanged(const TotalScore &) {}
-    virtual void feederChanged() {}                      // after every refill
+    virtual void feederChanged() {}  // after every refill
     virtual void undoRedoChanged(bool /*undo*/, bool /*redo*/) {}
-    virtual void gameOver(const EndGameTexts &) {}       // runs the end-of-game windows
+    virtual void gameOver(const EndGameTexts &) {}  // runs the end-of-game windows
 };
 
 class Game {
@@ -78,8 +78,8 @@ public:
 
     // Selection (the board view's events)
     void DrawGrid1SelectCell(std::int32_t column, std::int32_t row);
-    SelectionResult SelectGroup();                 // the mouse-down
-    RemovalResult RemoveGroup();                   // the double-click
+    SelectionResult SelectGroup();  // the mouse-down
+    RemovalResult RemoveGroup();    // the double-click
     void NormalizeColors();
     void HighlightNextCols(std::int32_t column, std::int32_t row);
     bool IsIsolated(std::int32_t column, std::int32_t row) const;
@@ -96,7 +96,7 @@ public:
     void FillFeeder();
     void PlaceFeederSymbol(std::int32_t column, std::int32_t row);
     std::int32_t RightmostEmptyInRow(std::int32_t row) const;
-    void FeedEmptyColumns();   // does nothing in the other modes
+    void FeedEmptyColumns();  // does nothing in the other modes
 
     // End of game: plays "GONG", composes the texts, sets GameBonus, calls gameOver(texts).
     // Callable on its own (RemoveGroup calls it when no move is left).

@@ -11,7 +11,10 @@ public:
     static constexpr std::int64_t Scale = 10000;
 
     constexpr TotalScore() = default;
-    static constexpr TotalScore fromPoints(std::int64_t points) { return TotalScore(points * Scale); }
+    static constexpr TotalScore fromPoints(std::int64_t points)
+    {
+        return TotalScore(points * Scale);
+    }
 
     constexpr std::int64_t points() const { return ticks_ / Scale; }
     constexpr std::int64_t ticks() const { return ticks_; }
@@ -21,7 +24,11 @@ public:
     // Plain decimal digits with an optional minus sign, NUL-terminated.
     std::array<char, 24> text() const;
 
-    constexpr TotalScore &operator+=(std::int64_t points) { ticks_ += points * Scale; return *this; }
+    constexpr TotalScore &operator+=(std::int64_t points)
+    {
+        ticks_ += points * Scale;
+        return *this;
+    }
     constexpr bool operator==(const TotalScore &) const = default;
 
 private:

@@ -14,8 +14,10 @@ namespace {
 
 QAccessibleInterface *ownInterface(const QString &key, QObject *object)
 {
-    if (key == QLatin1String("TDrawGrid")) return new BoardAccessible(static_cast<TDrawGrid *>(object));
-    if (key == QLatin1String("TStatusBar")) return new StatusBarAccessible(static_cast<TStatusBar *>(object));
+    if (key == QLatin1String("TDrawGrid"))
+        return new BoardAccessible(static_cast<TDrawGrid *>(object));
+    if (key == QLatin1String("TStatusBar"))
+        return new StatusBarAccessible(static_cast<TStatusBar *>(object));
     if (key == QLatin1String("QAction") && hasSpokenName(object))
         return new ActionAccessible(static_cast<QAction *>(object));
     return nullptr;

@@ -9,7 +9,10 @@ namespace {
 const char *const SpokenNameProperty = "SpokenName";
 }
 
-void setSpokenName(QAction *action, const QString &name) { action->setProperty(SpokenNameProperty, name); }
+void setSpokenName(QAction *action, const QString &name)
+{
+    action->setProperty(SpokenNameProperty, name);
+}
 
 bool hasSpokenName(const QObject *object) { return object->property(SpokenNameProperty).isValid(); }
 
@@ -69,7 +72,8 @@ QAccessible::State ActionAccessible::state() const
 
 void *ActionAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface *>(this);
+    if (type == QAccessible::ActionInterface)
+        return static_cast<QAccessibleActionInterface *>(this);
     return nullptr;
 }
 
@@ -87,7 +91,8 @@ QStringList ActionAccessible::keyBindingsForAction(const QString &actionName) co
 {
     QStringList keys;
     if (actionName != pressAction() || !action_) return keys;
-    for (const QKeySequence &key : action_->shortcuts()) keys << key.toString(QKeySequence::NativeText);
+    for (const QKeySequence &key : action_->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
     return keys;
 }
 

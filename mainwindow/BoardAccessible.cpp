@@ -9,13 +9,14 @@ namespace quorbix {
 
 namespace {
 
-constexpr int KeyRows = 12;   // a cell's key: column * KeyRows + row
+constexpr int KeyRows = 12;  // a cell's key: column * KeyRows + row
 
 // One cell of the board. It lives as long as the board's interface, which hands it out.
 class BoardCellAccessible : public LeafAccessible<TDrawGrid>, public QAccessibleTableCellInterface {
 public:
     BoardCellAccessible(TDrawGrid *grid, int column, int row)
-        : LeafAccessible(grid), column_(column), row_(row) {}
+        : LeafAccessible(grid), column_(column), row_(row)
+    {}
 
     bool isValid() const override { return owner() && column_ < tableOf()->columnCount(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -49,14 +50,16 @@ public:
         s.selectable = field;
         s.selected = isSelected();
         s.focusable = field;
-        s.focused = field && grid->hasFocus() && grid->currentColumn() == column_ && grid->currentRow() == row_;
+        s.focused = field && grid->hasFocus() && grid->currentColumn() == column_ &&
+                    grid->currentRow() == row_;
         s.invisible = !grid->isVisible();
         return s;
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface *>(this);
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
         return nullptr;
     }
 
@@ -153,12 +156,16 @@ QAccessibleInterface *BoardAccessible::child(int index) const
     return cell(index % columns, index / columns);
 }
 
-QAccessibleInterface *BoardAccessible::cellAt(int row, int column) const { return cell(column, row); }
+QAccessibleInterface *BoardAccessible::cellAt(int row, int column) const
+{
+    return cell(column, row);
+}
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (!child || child->parent() != this) return -1;
-    const QAccessibleTableCellInterface *c = const_cast<QAccessibleInterface *>(child)->tableCellInterface();
+    const QAccessibleTableCellInterface *c =
+        const_cast<QAccessibleInterface *>(child)->tableCellInterface();
     return c ? c->rowIndex() * columnCount() + c->columnIndex() : -1;
 }
 
@@ -217,7 +224,8 @@ void BoardAccessible::send(QAccessibleEvent &&event) const { sendAccessibleEvent
 
 void BoardAccessible::announceCurrent()
 {
-    if (QAccessibleInterface *current = focusChild()) send(QAccessibleEvent(current, QAccessible::Focus));
+    if (QAccessibleInterface *current = focusChild())
+        send(QAccessibleEvent(current, QAccessible::Focus));
 }
 
 void BoardAccessible::announceSelection()
@@ -227,7 +235,8 @@ void BoardAccessible::announceSelection()
         if (now[i].selected == heard_[i].selected) continue;
         QAccessible::State changed;
         changed.selected = true;
-        QAccessibleInterface *c = cell(static_cast<int>(i) / rowCount(), static_cast<int>(i) % rowCount());
+        QAccessibleInterface *c = cell(static_cast<int>(i) / rowCount(),
+                                       static_cast<int>(i) % rowCount());
         send(QAccessibleStateChangeEvent(c, changed));
     }
     heard_ = now;
@@ -242,16 +251,19 @@ void BoardAccessible::announceChange()
     const std::vector<Heard> now = hear();
     const int columns = columnCount();
     if (columns != heardColumns_) {
-        send(QAccessibleTableModelChangeEvent(grid(), QAccessibleTableModelChangeEvent::ModelReset));
+        send(
+            QAccessibleTableModelChangeEvent(grid(), QAccessibleTableModelChangeEvent::ModelReset));
     } else {
-        QAccessibleTableModelChangeEvent change(grid(), QAccessibleTableModelChangeEvent::DataChanged);
+        QAccessibleTableModelChangeEvent change(grid(),
+                                                QAccessibleTableModelChangeEvent::DataChanged);
         change.setFirstRow(0);
         change.setLastRow(rowCount() - 1);
         change.setFirstColumn(0);
         change.setLastColumn(columns - 1);
         send(std::move(change));
         for (std::size_t i = 0; i < now.size() && i < heard_.size(); ++i) {
-            QAccessibleInterface *c = cell(static_cast<int>(i) / rowCount(), static_cast<int>(i) % rowCount());
+            QAccessibleInterface *c = cell(static_cast<int>(i) / rowCount(),
+                                           static_cast<int>(i) % rowCount());
             if (now[i].name != heard_[i].name) send(QAccessibleEvent(c, QAccessible::NameChanged));
             if (now[i].selected != heard_[i].selected) {
                 QAccessible::State changed;

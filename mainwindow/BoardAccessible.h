@@ -69,7 +69,7 @@ private:
     void send(QAccessibleEvent &&event) const;
     std::vector<Heard> hear() const;
 
-    mutable QHash<int, QAccessible::Id> cells_;   // by column * 12 + row
+    mutable QHash<int, QAccessible::Id> cells_;  // by column * 12 + row
     std::vector<Heard> heard_;
     int heardColumns_ = 0;
 };

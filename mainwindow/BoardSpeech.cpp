@@ -27,7 +27,8 @@ QString BoardSpeech::cellName(int column, int row) const
 {
     if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount()) return {};
     const engine::Cell &cell = game_.board().at(column, row);
-    if (cell.state == engine::CellState::Empty || cell.kind >= engine::KindCount) return tr("Empty");
+    if (cell.state == engine::CellState::Empty || cell.kind >= engine::KindCount)
+        return tr("Empty");
     const QString name = pictures_.name(cell.kind);
     // A kind whose picture number lies outside the library is drawn blank.
     return name.isEmpty() ? tr("Blank") : name;

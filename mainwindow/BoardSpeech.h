@@ -17,7 +17,8 @@ class BoardSpeech {
 
 public:
     BoardSpeech(const engine::Game &game, const SymbolPictureTable &pictures)
-        : game_(game), pictures_(pictures) {}
+        : game_(game), pictures_(pictures)
+    {}
 
     int columnCount() const;
     int rowCount() const;

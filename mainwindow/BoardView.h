@@ -18,11 +18,11 @@ class QPainter;
 namespace quorbix {
 
 struct ViewGeometry {
-    int width;    // the view, border included
+    int width;  // the view, border included
     int height;
-    int cell;     // cell width and height
-    int margin;   // left edge of the view in the client area
-    int inset;    // of a kind's picture in its cell
+    int cell;    // cell width and height
+    int margin;  // left edge of the view in the client area
+    int inset;   // of a kind's picture in its cell
 };
 
 constexpr ViewGeometry viewGeometry(PictureSize size)
@@ -35,7 +35,10 @@ constexpr ViewGeometry viewGeometry(PictureSize size)
     return {268, 293, 24, 5, 0};
 }
 
-constexpr bool showsFeeder(engine::GameMode gameMode) { return engine::feedsEmptyColumns(gameMode); }
+constexpr bool showsFeeder(engine::GameMode gameMode)
+{
+    return engine::feedsEmptyColumns(gameMode);
+}
 
 // The room right of the view for the feeder preview.
 constexpr int feederAllowance(PictureSize size, engine::GameMode gameMode)
@@ -57,7 +60,7 @@ constexpr int clientWidth(PictureSize size, engine::GameMode gameMode)
     return outerWindowSize(size, gameMode).width() - FrameAllowance;
 }
 
-inline constexpr QRgb SelectedGround = 0xffffff00;   // pure yellow
+inline constexpr QRgb SelectedGround = 0xffffff00;  // pure yellow
 
 // One field cell in its rectangle of the view.
 void drawCell(QPainter &painter, const QRect &rect, const engine::Cell &cell,

@@ -38,16 +38,17 @@ void Tdispers_form::showDispersion(const ImageDispersion &dispersion,
                                    const std::array<QPixmap, engine::KindCount> &normalPictures,
                                    const std::array<QString, engine::KindCount> &names)
 {
-    const std::array<QLabel *, engine::KindCount> images = {
-        ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5};
-    const std::array<QLabel *, engine::KindCount> counts = {
-        ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5};
+    const std::array<QLabel *, engine::KindCount> images = {ui_->Image1, ui_->Image2, ui_->Image3,
+                                                            ui_->Image4, ui_->Image5};
+    const std::array<QLabel *, engine::KindCount> counts = {ui_->Label1, ui_->Label2, ui_->Label3,
+                                                            ui_->Label4, ui_->Label5};
     for (int kind = 0; kind < engine::KindCount; ++kind) {
         images[kind]->setPixmap(normalPictures[kind]);
         counts[kind]->setText(tr("%n times", nullptr, dispersion.counts[kind]));
         images[kind]->setAccessibleName(names[kind]);
         if (!names[kind].isEmpty())
-            counts[kind]->setAccessibleName(tr("%1: %n times", nullptr, dispersion.counts[kind]).arg(names[kind]));
+            counts[kind]->setAccessibleName(
+                tr("%1: %n times", nullptr, dispersion.counts[kind]).arg(names[kind]));
     }
     ui_->Label6->setText(tr("%n total", nullptr, dispersion.total));
 }

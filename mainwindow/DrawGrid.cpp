@@ -49,7 +49,7 @@ void TDrawGrid::drawOverlay(OverlayPainter overlay)
 
 void TDrawGrid::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);   // the border
+    QFrame::paintEvent(event);  // the border
     QPainter painter(this);
     const QRect content = contentsRect();
     painter.setClipRect(content);
@@ -80,8 +80,8 @@ void TDrawGrid::drawFocusFrame(QPainter &painter) const
     // the margin the pictures leave free. Drawn in logical pixels, it would fall on fractions
     // of a pixel at 150 %: half of it rounded away, the rest across the picture.
     painter.save();
-    const QRectF cell =
-        painter.deviceTransform().mapRect(QRectF(cellRect(currentColumn_, currentRow_)));
+    const QRectF cell = painter.deviceTransform().mapRect(
+        QRectF(cellRect(currentColumn_, currentRow_)));
     const QRect pixels(QPoint(qRound(cell.left()), qRound(cell.top())),
                        QPoint(qRound(cell.right()) - 1, qRound(cell.bottom()) - 1));
     const int width = qMax(1, static_cast<int>(devicePixelRatioF()));
@@ -195,9 +195,7 @@ void TDrawGrid::keyPressEvent(QKeyEvent *event)
             emit MouseDown(Qt::LeftButton, currentCellCentre());
         }
         return;
-    default:
-        QFrame::keyPressEvent(event);
-        return;
+    default: QFrame::keyPressEvent(event); return;
     }
     if (column != currentColumn_ || row != currentRow_) moveCurrent(column, row);
 }
@@ -210,8 +208,7 @@ void TDrawGrid::keyReleaseEvent(QKeyEvent *event)
     case Qt::Key_Enter:
         if (!event->isAutoRepeat()) emit MouseUp(Qt::LeftButton, currentCellCentre());
         return;
-    default:
-        QFrame::keyReleaseEvent(event);
+    default: QFrame::keyReleaseEvent(event);
     }
 }
 

@@ -119,7 +119,8 @@ bool MenuBarHints::eventFilter(QObject *watched, QEvent *event)
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), hint, bar_, bar_->actionGeometry(const_cast<QAction *>(action)));
+        QToolTip::showText(help->globalPos(), hint, bar_,
+                           bar_->actionGeometry(const_cast<QAction *>(action)));
     }
     return true;
 }

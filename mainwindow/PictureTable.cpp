@@ -19,8 +19,8 @@ void SymbolPictureTable::LoadStandardPictures(qreal ratio)
 
 void SymbolPictureTable::LoadSmallPictures(const QString &settingsPath, qreal ratio)
 {
-    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5, ratio,
-                    smallPictureName);
+    loadFromLibrary(resources::smallLibrary(), settingsPath, QStringLiteral("Small Symbols"), 5,
+                    ratio, smallPictureName);
 }
 
 void SymbolPictureTable::LoadBigPictures(const QString &settingsPath, qreal ratio)
@@ -42,8 +42,8 @@ void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &librar
     const platform::ProfileFile settings(settingsPath);
     std::array<int, 5> choice{};
     for (int kind = 0; kind < 5; ++kind)
-        choice[static_cast<std::size_t>(kind)] =
-            settings.readInteger(section, QString::number(kind), kind + defaultOffset);
+        choice[static_cast<std::size_t>(kind)] = settings.readInteger(
+            section, QString::number(kind), kind + defaultOffset);
 
     ratio_ = ratio;
     // A library picture lies on a white ground of the library's size. A null picture (a number
@@ -51,9 +51,10 @@ void SymbolPictureTable::loadFromLibrary(const resources::PictureLibrary &librar
     const int size = library.pictureSize();
     for (int kind = 0; kind < 5; ++kind) {
         const int n = choice[static_cast<std::size_t>(kind)];
-        entries_[static_cast<std::size_t>(kind)] = resources::onWhite(library.plain(n, ratio), size, ratio);
-        entries_[static_cast<std::size_t>(SelectedEntry + kind)] =
-            resources::onWhite(library.onYellow(n, ratio), size, ratio);
+        entries_[static_cast<std::size_t>(kind)] = resources::onWhite(library.plain(n, ratio), size,
+                                                                      ratio);
+        entries_[static_cast<std::size_t>(SelectedEntry + kind)] = resources::onWhite(
+            library.onYellow(n, ratio), size, ratio);
         names_[static_cast<std::size_t>(kind)] = pictureName(n);
     }
     ReloadEmptyCellPicture();

@@ -18,12 +18,12 @@ namespace quorbix {
 enum class PictureSize : int { Standard = 0, Big = 1, Small = 2 };
 
 inline constexpr int PictureEntries = 11;
-inline constexpr int SelectedEntry = 5;     // + kind
+inline constexpr int SelectedEntry = 5;  // + kind
 inline constexpr int EmptyEntry = 10;
 
 class SymbolPictureTable {
 public:
-    SymbolPictureTable() = default;   // eleven empty pictures
+    SymbolPictureTable() = default;  // eleven empty pictures
 
     const QPixmap &entry(int n) const { return entries_[static_cast<std::size_t>(n)]; }
 

@@ -14,17 +14,17 @@
 #include "imgCmbo.h"
 
 #include "AppFiles.h"
-#include "Language.h"
-#include "QuorbixAbout.h"
-#include "aboutdlg.h"
 #include "HighScoreListU.h"
+#include "Language.h"
 #include "Maker.h"
 #include "ProfileFile.h"
+#include "QuorbixAbout.h"
 #include "Resources.h"
 #include "Results.h"
 #include "Shell.h"
 #include "Sound.h"
 #include "WindowSystem.h"
+#include "aboutdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,7 +41,13 @@ using quorbix::PictureSize;
 namespace {
 
 // The status bar's panels: "Actual", its points, "Total", the total, the mode's caption.
-enum StatusPanel { ActualCaption = 0, ActualPoints = 1, TotalCaption = 2, TotalPoints = 3, ModeName = 4 };
+enum StatusPanel {
+    ActualCaption = 0,
+    ActualPoints = 1,
+    TotalCaption = 2,
+    TotalPoints = 3,
+    ModeName = 4
+};
 const std::vector<int> StatusPanelWidths = {45, 60, 40, 60, 140};
 
 constexpr int BubbleEraseMs = 2000;
@@ -52,7 +58,7 @@ QFont interfaceFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
-    font.setBold(false);   // said out loud, or the window's bold would be inherited
+    font.setBold(false);  // said out loud, or the window's bold would be inherited
     return font;
 }
 
@@ -67,7 +73,10 @@ QList<QKeySequence> commandKeys(QKeySequence::StandardKey command,
     return keys;
 }
 
-QString scoreText(const engine::TotalScore &score) { return QString::fromLatin1(score.text().data()); }
+QString scoreText(const engine::TotalScore &score)
+{
+    return QString::fromLatin1(score.text().data());
+}
 
 // The game modes' captions, in the engine's order and words; the window shows them translated.
 const char *const ModeCaptions[] = {
@@ -81,8 +90,9 @@ const char *const ModeCaptions[] = {
 QString modeCaption(engine::GameMode mode)
 {
     const auto index = static_cast<std::size_t>(mode);
-    return index < std::size(ModeCaptions) ? QCoreApplication::translate("GameMode", ModeCaptions[index])
-                                           : QString();
+    return index < std::size(ModeCaptions)
+               ? QCoreApplication::translate("GameMode", ModeCaptions[index])
+               : QString();
 }
 
 }  // namespace
@@ -92,10 +102,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::T
     FormCreate();
 }
 
-TForm1::~TForm1()
-{
-    FormDestroy();
-}
+TForm1::~TForm1() { FormDestroy(); }
 
 TDrawGrid *TForm1::grid() const { return ui->DrawGrid1; }
 TStatusBar *TForm1::statusBar1() const { return ui->StatusBar1; }
@@ -208,7 +215,8 @@ void TForm1::connectCommands()
     connect(ui->SmallImages1, &QAction::triggered, this, &TForm1::SmallImages1Click);
     connect(ui->SelectSymbols1, &QAction::triggered, this, &TForm1::SelectSymbols1Click);
     connect(ui->dfdf1, &QAction::triggered, this, &TForm1::dfdf1Click);
-    connect(ui->Showimagedispersion1, &QAction::triggered, this, &TForm1::Showimagedispersion1Click);
+    connect(ui->Showimagedispersion1, &QAction::triggered, this,
+            &TForm1::Showimagedispersion1Click);
     connect(ui->About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(ui->Help2, &QAction::triggered, this, &TForm1::Help2Click);
 }
@@ -220,8 +228,8 @@ void TForm1::attachShortcuts()
     ui->NewGame1->setShortcuts(commandKeys(QKeySequence::New, {Qt::CTRL | Qt::Key_N}));
     ui->Exit1->setShortcuts(commandKeys(QKeySequence::Quit, {Qt::CTRL | Qt::Key_Q}));
     ui->Undo2->setShortcuts(commandKeys(QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z}));
-    ui->Redo2->setShortcuts(commandKeys(QKeySequence::Redo,
-                                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+    ui->Redo2->setShortcuts(
+        commandKeys(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                          QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     ui->Help2->setShortcuts(commandKeys(QKeySequence::HelpContents, {Qt::Key_F1}));
 }
@@ -243,10 +251,7 @@ void TForm1::showEvent(QShowEvent *event)
     ui->DrawGrid1->setFocus();
 }
 
-void TForm1::FormShow()
-{
-    ReadWindowSettings();
-}
+void TForm1::FormShow() { ReadWindowSettings(); }
 
 void TForm1::ReadWindowSettings()
 {
@@ -266,13 +271,13 @@ void TForm1::ReadWindowSettings()
         pictureSize_ = PictureSize::Small;
         ui->SmallImages1->setChecked(true);
         break;
-    default:
-        break;   // a hand-edited code: the size stays as it is
+    default: break;  // a hand-edited code: the size stays as it is
     }
     ApplyPictureSize(pictureSize_);
     game_.setGameMode(settings.gameMode);
     for (QAction *item : ui->ModeGroup->actions())
-        if (engine::GameMode{item->property("GameMode").toInt()} == settings.gameMode) item->setChecked(true);
+        if (engine::GameMode{item->property("GameMode").toInt()} == settings.gameMode)
+            item->setChecked(true);
     NewGame();
 }
 
@@ -291,8 +296,7 @@ void TForm1::EndSession()
 {
     sessionEnding_ = true;
     // A name prompt for a high score stores the name in its field, not nothing.
-    for (THighScoreForm *scores : findChildren<THighScoreForm *>())
-        scores->EndSession();
+    for (THighScoreForm *scores : findChildren<THighScoreForm *>()) scores->EndSession();
     close();
     // A modal window (the game-over window, a name prompt) holds a loop of its own; ending them
     // all lets the windows close in order, so the settings and scores are still written.
@@ -321,7 +325,8 @@ void TForm1::FormDestroy()
 
 void TForm1::WriteWindowSettings()
 {
-    const quorbix::WindowSettings settings{soundsOn_, static_cast<int>(pictureSize_), game_.gameMode()};
+    const quorbix::WindowSettings settings{soundsOn_, static_cast<int>(pictureSize_),
+                                           game_.gameMode()};
     try {
         settings.write(platform::settingsFilePath());
     } catch (const platform::ProfileWriteError &error) {
@@ -352,7 +357,9 @@ void TForm1::reloadPictures()
     const qreal ratio = devicePixelRatioF();
     switch (pictureSize_) {
     case PictureSize::Standard: pictures_.LoadStandardPictures(ratio); break;
-    case PictureSize::Small: pictures_.LoadSmallPictures(platform::settingsFilePath(), ratio); break;
+    case PictureSize::Small:
+        pictures_.LoadSmallPictures(platform::settingsFilePath(), ratio);
+        break;
     case PictureSize::Big: pictures_.LoadBigPictures(platform::settingsFilePath(), ratio); break;
     }
     ui->DrawGrid1->Repaint();
@@ -413,8 +420,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     }
     // Moved to a screen of another scale: the pictures follow, sharp on a scaled screen and
     // unscaled on one at 100 %.
-    if (watched == ui->centralwidget && event->type() == QEvent::ScreenChangeInternal && formShown_
-        && pictures_.ratio() != devicePixelRatioF())
+    if (watched == ui->centralwidget && event->type() == QEvent::ScreenChangeInternal &&
+        formShown_ && pictures_.ratio() != devicePixelRatioF())
         reloadPictures();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -499,19 +506,23 @@ void TForm1::gameOver(const engine::EndGameTexts &texts)
     // The engine's lines in the player's language: the same words, the numbers the engine used.
     const int left = game_.SymbolsLeft();
     //: %1 is the total score; the plural form follows it.
-    result->setResults(tr("You ve earned %1 points ", nullptr, texts.points).arg(scoreText(game_.totalScore())));
+    result->setResults(
+        tr("You ve earned %1 points ", nullptr, texts.points).arg(scoreText(game_.totalScore())));
     result->setLeftover(tr("You have left %n balls ", nullptr, left));
-    result->setBonus(left <= 0 ? tr("Congratulation, you receive a bonus of 1000 points !")
-                               : tr("so you receive a bonus of %n points !", nullptr, texts.bonusPoints));
+    result->setBonus(left <= 0
+                         ? tr("Congratulation, you receive a bonus of 1000 points !")
+                         : tr("so you receive a bonus of %n points !", nullptr, texts.bonusPoints));
     result->label6()->setText(tr("Your total score is: %n!!", nullptr, texts.entryPoints));
     result->exec();
     result->deleteLater();
     // A session that ended in the game-over window leaves no loop to ask for a name in.
     if (sessionEnding_) {
-        StoreHighScoreAtSessionEnd(this, static_cast<int>(game_.gameMode()), texts.points, texts.bonusPoints);
+        StoreHighScoreAtSessionEnd(this, static_cast<int>(game_.gameMode()), texts.points,
+                                   texts.bonusPoints);
         return;
     }
-    ShowHighScores(this, true, static_cast<int>(game_.gameMode()), texts.points, texts.bonusPoints, soundsOn_);
+    ShowHighScores(this, true, static_cast<int>(game_.gameMode()), texts.points, texts.bonusPoints,
+                   soundsOn_);
 }
 
 // ---------------------------------------------------------------- commands

@@ -47,7 +47,9 @@ private:
 
 }  // namespace
 
-StatusBarAccessible::StatusBarAccessible(TStatusBar *bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+StatusBarAccessible::StatusBarAccessible(TStatusBar *bar)
+    : QAccessibleWidget(bar, QAccessible::StatusBar)
+{}
 
 StatusBarAccessible::~StatusBarAccessible()
 {
@@ -62,7 +64,8 @@ QAccessibleInterface *StatusBarAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount()) return nullptr;
     while (panels_.size() <= index)
-        panels_ << QAccessible::registerAccessibleInterface(new PanelAccessible(bar(), static_cast<int>(panels_.size())));
+        panels_ << QAccessible::registerAccessibleInterface(
+            new PanelAccessible(bar(), static_cast<int>(panels_.size())));
     return QAccessible::accessibleInterface(panels_.at(index));
 }
 

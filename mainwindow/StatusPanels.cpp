@@ -63,7 +63,8 @@ QString TStatusBar::panelDescription(int index) const
 
 void TStatusBar::setPanelDescription(int index, const QString &description)
 {
-    if (index >= 0 && index < panelCount()) panels_[static_cast<std::size_t>(index)].description = description;
+    if (index >= 0 && index < panelCount())
+        panels_[static_cast<std::size_t>(index)].description = description;
 }
 
 QRect TStatusBar::panelTextRect(int index) const

@@ -18,7 +18,7 @@ public:
     int panelCount() const { return static_cast<int>(panels_.size()); }
     int panelWidth(int index) const;
     QRect panelRect(int index) const;
-    QRect panelTextRect(int index) const;   // where the panel's text is drawn, inside its box
+    QRect panelTextRect(int index) const;  // where the panel's text is drawn, inside its box
     QString panelText(int index) const;
     void setPanelText(int index, const QString &text);
     // What a panel is for, read out with its text ("Total points").

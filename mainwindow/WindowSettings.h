@@ -9,8 +9,8 @@ namespace quorbix {
 
 struct WindowSettings {
     bool soundsOn = true;
-    int pictureSizeCode = 0;   // 0 Standard, 1 Big, 2 Small; other values change nothing
-    engine::GameMode gameMode = engine::GameMode::Standard; // taken as read, even outside the four
+    int pictureSizeCode = 0;  // 0 Standard, 1 Big, 2 Small; other values change nothing
+    engine::GameMode gameMode = engine::GameMode::Standard;  // taken as read, even outside the four
 
     // A missing file, section or key, or text that is not a number, gives the default.
     static WindowSettings read(const QString &settingsPath);

@@ -17,8 +17,7 @@
 
 #include <algorithm>
 
-TForm2::TForm2(QWidget *parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm2>())
+TForm2::TForm2(QWidget *parent) : QDialog(parent), ui_(std::make_unique<Ui::TForm2>())
 {
     ui_->setupUi(this);
     applyPixelSizes(this);
@@ -27,8 +26,7 @@ TForm2::TForm2(QWidget *parent)
     ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     images_ = {ui_->Image1, ui_->Image2, ui_->Image3, ui_->Image4, ui_->Image5};
-    for (QLabel *image : images_)
-        image->installEventFilter(this);
+    for (QLabel *image : images_) image->installEventFilter(this);
 
     // By keyboard: the list, then the five boxes (Enter or Space puts the picture on the box's
     // kind; the arrows go round them), then the buttons.
@@ -41,8 +39,7 @@ TForm2::TForm2(QWidget *parent)
     }
 
     // FormCreate: until the settings are read, kind k shows picture k.
-    for (int kind = 0; kind < 5; ++kind)
-        choice_[kind] = kind;
+    for (int kind = 0; kind < 5; ++kind) choice_[kind] = kind;
 }
 
 TForm2::~TForm2() = default;
@@ -59,8 +56,7 @@ QString TForm2::section() const
 
 bool TForm2::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        FormActivate();
+    if (e->type() == QEvent::WindowActivate) FormActivate();
     return QDialog::event(e);
 }
 
@@ -82,8 +78,7 @@ void TForm2::FormActivate()
 {
     // Only the first activation loads: coming back from another application must neither
     // drop the placements made so far nor list every picture a second time.
-    if (loaded_)
-        return;
+    if (loaded_) return;
     loaded_ = true;
 
     const platform::ProfileFile settings(platform::settingsFilePath());
@@ -100,22 +95,23 @@ void TForm2::FormActivate()
             row->setData(0, Qt::AccessibleTextRole, quorbix::libraryPictureName(kidSize_, n));
         }
     }
-    for (int kind = 0; kind < 5; ++kind)
-        drawChoice(kind);
+    for (int kind = 0; kind < 5; ++kind) drawChoice(kind);
 }
 
 void TForm2::drawChoice(int kind)
 {
     const resources::PictureLibrary *list = listInUse();
     const QString shown = list ? quorbix::libraryPictureName(kidSize_, choice_[kind]) : QString();
-    images_[kind]->setAccessibleName(tr("Symbol %1: %2").arg(kind + 1).arg(shown.isEmpty() ? tr("blank") : shown));
+    images_[kind]->setAccessibleName(
+        tr("Symbol %1: %2").arg(kind + 1).arg(shown.isEmpty() ? tr("blank") : shown));
     if (!list) {
         images_[kind]->clear();
         return;
     }
     // Drawn like the board's cell. A stored number outside the library leaves the box white.
     const qreal ratio = devicePixelRatioF();
-    images_[kind]->setPixmap(resources::onWhite(list->plain(choice_[kind], ratio), list->pictureSize(), ratio));
+    images_[kind]->setPixmap(
+        resources::onWhite(list->plain(choice_[kind], ratio), list->pictureSize(), ratio));
 }
 
 void TForm2::placeSelectedPicture(int kind)
@@ -123,8 +119,7 @@ void TForm2::placeSelectedPicture(int kind)
     const QList<QTreeWidgetItem *> selected = ui_->LV->selectedItems();
     // With no picture picked there is nothing to place; the help text beside the boxes
     // already says to pick one first, so the box keeps what it shows.
-    if (selected.isEmpty())
-        return;
+    if (selected.isEmpty()) return;
     choice_[kind] = ui_->LV->indexOfTopLevelItem(selected.first());
     drawChoice(kind);
 }
@@ -140,9 +135,7 @@ bool TForm2::imageKey(int kind, const QKeyEvent &key)
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        placeSelectedPicture(kind);
-        return true;
+    case Qt::Key_Space: placeSelectedPicture(kind); return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
         images_[static_cast<std::size_t>((kind + 4) % 5)]->setFocus(Qt::OtherFocusReason);
@@ -151,8 +144,7 @@ bool TForm2::imageKey(int kind, const QKeyEvent &key)
     case Qt::Key_Down:
         images_[static_cast<std::size_t>((kind + 1) % 5)]->setFocus(Qt::OtherFocusReason);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -166,9 +158,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *e)
             if (imageKey(kind, *static_cast<QKeyEvent *>(e))) return true;
             break;
         case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            (*box)->update();
-            break;
+        case QEvent::FocusOut: (*box)->update(); break;
         case QEvent::Paint: {
             // The picture first, then the focus over its edge.
             static_cast<QObject *>(*box)->event(e);
@@ -176,8 +166,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *e)
             menuskin::PaintFocusFrame(painter, **box);
             return true;
         }
-        default:
-            break;
+        default: break;
         }
     }
     if (e->type() == QEvent::MouseButtonDblClick) {
@@ -206,8 +195,7 @@ void TForm2::done(int result)
 
 void TForm2::FormDeactivate()
 {
-    if (result() != QDialog::Accepted)
-        return;
+    if (result() != QDialog::Accepted) return;
     try {
         platform::ProfileFile settings(platform::settingsFilePath());
         for (int kind = 0; kind < 5; ++kind)

@@ -31,7 +31,8 @@ void fillEdges(QPainter &p, const Edges &e, ColorValue color);
 // A 1-px outline in pen and, unless fill is null, the inside filled with *fill.
 void rectangle(QPainter &p, const Edges &e, ColorValue pen, const ColorValue *fill);
 // A 1-px rounded outline with the given corner size; the inside filled with *fill.
-void roundRectangle(QPainter &p, const Edges &e, int corner, ColorValue pen, const ColorValue *fill);
+void roundRectangle(QPainter &p, const Edges &e, int corner, ColorValue pen,
+                    const ColorValue *fill);
 // An ellipse inside the rectangle, outlined in pen and filled with fill.
 void ellipse(QPainter &p, const Edges &e, ColorValue pen, ColorValue fill);
 // Connected 1-px lines through the points; the last point itself is not drawn.

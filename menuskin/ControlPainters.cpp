@@ -41,7 +41,8 @@ struct ButtonContent {
 };
 
 // Glyph and caption centred as one block, the glyph on the given side of the caption.
-ButtonContent layoutContent(const QRect &client, QSize glyph, QSize text, int spacing, GlyphLayout layout)
+ButtonContent layoutContent(const QRect &client, QSize glyph, QSize text, int spacing,
+                            GlyphLayout layout)
 {
     if (glyph.isEmpty() || text.isEmpty()) spacing = 0;
     ButtonContent c;
@@ -77,14 +78,17 @@ QImage glyphOf(const QAbstractButton &button)
     if (button.icon().isNull()) return {};
     const auto *tool = qobject_cast<const QToolButton *>(&button);
     if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextOnly) return {};
-    return button.icon().pixmap(button.iconSize(), button.devicePixelRatioF()).toImage().convertToFormat(
-        QImage::Format_ARGB32);
+    return button.icon()
+        .pixmap(button.iconSize(), button.devicePixelRatioF())
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 QString captionOf(const QAbstractButton &button)
 {
     const auto *tool = qobject_cast<const QToolButton *>(&button);
-    if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !button.icon().isNull()) return {};
+    if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly && !button.icon().isNull())
+        return {};
     return button.text();
 }
 
@@ -93,7 +97,8 @@ struct Content {
     const ControlState &state;
     const SkinLook &look;
     bool checked;  // the glyph shows its checked (down) look
-    bool captionLeft = false;  // the caption stands left, vertically centred (a bit button's Tag 1002)
+    bool captionLeft =
+        false;  // the caption stands left, vertically centred (a bit button's Tag 1002)
 };
 
 // The glyph and caption of a button, laid out by the button's layout and drawn the skin's way.
@@ -105,7 +110,8 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
     const QString caption = captionOf(button);
     const QSize text = caption.isEmpty() ? QSize() : textExtent(button.font(), caption);
     const int spacing = caption.trimmed().isEmpty() ? 0 : 4;
-    const ButtonContent at = layoutContent(client, pictureExtent(glyph), text, spacing, layoutOf(button));
+    const ButtonContent at = layoutContent(client, pictureExtent(glyph), text, spacing,
+                                           layoutOf(button));
 
     if (!glyph.isNull()) {
         PictureState state;
@@ -114,8 +120,9 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
         state.enabled = button.isEnabled();
         state.pressed = c.state.focused;
         state.lifted = c.state.hot;
-        DrawItemPicture(p, c.look, PictureOwner::Other, state, QRect(at.glyph - QPoint(0, 1), pictureExtent(glyph)),
-                        glyph, c.look.palette.SelectFace);
+        DrawItemPicture(p, c.look, PictureOwner::Other, state,
+                        QRect(at.glyph - QPoint(0, 1), pictureExtent(glyph)), glyph,
+                        c.look.palette.SelectFace);
     }
     if (caption.isEmpty()) return;
     ItemTextState textState;
@@ -130,7 +137,8 @@ void drawContent(QPainter &p, const QImage *surface, const Content &c, bool isDe
         textState.vcentre = true;
     }
     const ColorValue fontColor = fromQColor(button.palette().color(button.foregroundRole()));
-    DrawItemText(p, surface, c.look, caption, button.font(), fontColor, textState, textRect, QString());
+    DrawItemText(p, surface, c.look, caption, button.font(), fontColor, textState, textRect,
+                 QString());
 }
 
 // The rounded push button of both kinds; bit buttons test the Tag by its bits.
@@ -166,7 +174,9 @@ void paintPushButton(QPainter &target, const QAbstractButton &button, const Cont
         if (pressed)
             polyline(p, {{e.L, e.B - 2}, {e.L, e.T + 1}, {e.L + 1, e.T}, {e.R - 1, e.T}}, edge);
         else
-            polyline(p, {{e.R - 1, e.T + 1}, {e.R - 1, e.B - 2}, {e.R - 2, e.B - 1}, {e.L, e.B - 1}}, edge);
+            polyline(p,
+                     {{e.R - 1, e.T + 1}, {e.R - 1, e.B - 2}, {e.R - 2, e.B - 1}, {e.L, e.B - 1}},
+                     edge);
     }
     const auto *push = qobject_cast<const QPushButton *>(&button);
     const bool captionLeft = bitButton && hasAllBits(tag, LeftCaptionTag);
@@ -180,8 +190,9 @@ void paintPushButton(QPainter &target, const QAbstractButton &button, const Cont
 ColorValue controlColor(const QWidget *widget)
 {
     // A combo box's colour is that of its edit field.
-    const QPalette::ColorRole role = qobject_cast<const QComboBox *>(widget) ? QPalette::Base
-                                                                             : widget->backgroundRole();
+    const QPalette::ColorRole role = qobject_cast<const QComboBox *>(widget)
+                                         ? QPalette::Base
+                                         : widget->backgroundRole();
     return fromQColor(widget->palette().color(role));
 }
 
@@ -191,17 +202,20 @@ ColorValue parentColor(const QWidget *widget)
     return parent ? controlColor(parent) : controlColor(widget);
 }
 
-void PaintBitButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look)
+void PaintBitButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                    const SkinLook &look)
 {
     paintPushButton(p, button, s, look, true);
 }
 
-void PaintButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look)
+void PaintButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                 const SkinLook &look)
 {
     paintPushButton(p, button, s, look, false);
 }
 
-void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look)
+void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                      const SkinLook &look)
 {
     const auto *tool = qobject_cast<const QToolButton *>(&button);
     const bool flat = tool && tool->autoRaise();
@@ -235,7 +249,9 @@ void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlS
         // Darkens what shows through, as a logical AND of the colours: by a light tint where the
         // device has more than 16 bits per pixel, else by the face itself.
         const bool deep = look.Depth > 16;
-        const ColorValue tint = !deep ? face : flat ? Lighten(pal.SelectFace, 20) : Lighten(face, 5);
+        const ColorValue tint = !deep  ? face
+                                : flat ? Lighten(pal.SelectFace, 20)
+                                       : Lighten(face, 5);
         p.save();
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         fillEdges(p, e, tint);
@@ -292,9 +308,10 @@ void PaintEdit(QPainter &p, const QLineEdit &edit, const ControlState &s, const 
         if (s.hot && !s.focused) {
             const ColorValue a = colorToRgb(controlColor(&edit));
             const ColorValue b = colorToRgb(parentColor(&edit));
-            const ColorValue average = platform::rgbValue((platform::redOf(a) + platform::redOf(b)) / 2,
-                                                          (platform::greenOf(a) + platform::greenOf(b)) / 2,
-                                                          (platform::blueOf(a) + platform::blueOf(b)) / 2);
+            const ColorValue average = platform::rgbValue(
+                (platform::redOf(a) + platform::redOf(b)) / 2,
+                (platform::greenOf(a) + platform::greenOf(b)) / 2,
+                (platform::blueOf(a) + platform::blueOf(b)) / 2);
             color = Lighten(average, 40);
         } else {
             color = controlColor(&edit);
@@ -312,11 +329,13 @@ void PaintCombo(QPainter &p, const QComboBox &combo, const ControlState &s, cons
     const SkinPalette &pal = look.palette;
     const bool dropped = combo.view() && combo.view()->isVisible();
     const bool lit = s.hot || s.focused;
-    ColorValue border = s.hot ? pal.SelectFrame : (s.focused ? Lighten(pal.SelectFrame, 60) : controlColor(&combo));
-    ColorValue buttonFace = s.hot ? pal.SelectFace
-                                  : s.focused ? pal.CheckFace
-                                  : tagOf(&combo) == ParentColourTag ? Lighten(parentColor(&combo), pal.RestLevel)
-                                                                     : colorToRgb(clBtnFace);
+    ColorValue border = s.hot ? pal.SelectFrame
+                              : (s.focused ? Lighten(pal.SelectFrame, 60) : controlColor(&combo));
+    ColorValue buttonFace = s.hot       ? pal.SelectFace
+                            : s.focused ? pal.CheckFace
+                            : tagOf(&combo) == ParentColourTag
+                                ? Lighten(parentColor(&combo), pal.RestLevel)
+                                : colorToRgb(clBtnFace);
     if (dropped) {
         buttonFace = pal.CheckFaceSelected;
         border = pal.SelectFrame;
@@ -327,15 +346,18 @@ void PaintCombo(QPainter &p, const QComboBox &combo, const ControlState &s, cons
     rectangle(p, client, parentColor(&combo), nullptr);
     polyline(p, {{client.L + 1, client.T + 1}, {client.R - 1, client.T + 1}}, parentColor(&combo));
     const int inset = lit ? 1 : 2;
-    rectangle(p, {client.L + inset, client.T + inset, client.R - inset, client.B - inset}, controlColor(&combo),
-              nullptr);
+    rectangle(p, {client.L + inset, client.T + inset, client.R - inset, client.B - inset},
+              controlColor(&combo), nullptr);
     rectangle(p, client, border, nullptr);
 
     const bool rtl = combo.layoutDirection() == Qt::RightToLeft;
-    const int buttonWidth = combo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &combo) + 1
-        + (lit ? 1 : 0);
-    const Edges button = rtl ? Edges{client.L + 1, client.T + 1, client.L + 1 + buttonWidth, client.B - 1}
-                             : Edges{client.R - 1 - buttonWidth, client.T + 1, client.R - 1, client.B - 1};
+    const int buttonWidth = combo.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                       &combo) +
+                            1 + (lit ? 1 : 0);
+    const Edges button = rtl ? Edges{client.L + 1, client.T + 1, client.L + 1 + buttonWidth,
+                                     client.B - 1}
+                             : Edges{client.R - 1 - buttonWidth, client.T + 1, client.R - 1,
+                                     client.B - 1};
     fillEdges(p, button, buttonFace);
     const Edges strip = rtl ? Edges{button.R, button.T, button.R + 5, button.B}
                             : Edges{button.L - 5, button.T, button.L, button.B};
@@ -344,7 +366,8 @@ void PaintCombo(QPainter &p, const QComboBox &combo, const ControlState &s, cons
     polyline(p, {{lineX, button.T}, {lineX, button.B}}, border);
     const int arrowRight = rtl ? client.L + 10 + 5 : client.R - 10;
     for (int i = 0; i < 3; ++i)
-        polyline(p, {{arrowRight - 5 + i, client.T + 10 + i}, {arrowRight - i, client.T + 10 + i}}, arrow);
+        polyline(p, {{arrowRight - 5 + i, client.T + 10 + i}, {arrowRight - i, client.T + 10 + i}},
+                 arrow);
 }
 
 }  // namespace menuskin

@@ -26,9 +26,12 @@ struct ControlState {
 ColorValue controlColor(const QWidget *widget);
 ColorValue parentColor(const QWidget *widget);
 
-void PaintBitButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look);
-void PaintButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look);
-void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlState &s, const SkinLook &look);
+void PaintBitButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                    const SkinLook &look);
+void PaintButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                 const SkinLook &look);
+void PaintSpeedButton(QPainter &p, const QAbstractButton &button, const ControlState &s,
+                      const SkinLook &look);
 void PaintPanel(QPainter &p, const QFrame &panel);
 void PaintListBorder(QPainter &p, const QWidget &list, const ControlState &s, const SkinLook &look);
 void PaintEdit(QPainter &p, const QLineEdit &edit, const ControlState &s, const SkinLook &look);

@@ -23,8 +23,8 @@ const char *const HookProperty = "MenuSkinHook";
 bool losesItsSunkenBorder(const QWidget *w)
 {
     const auto kind = controlKindOf(w);
-    return kind == TSkinControl::scEdit || kind == TSkinControl::scListBox
-        || kind == TSkinControl::scListView;
+    return kind == TSkinControl::scEdit || kind == TSkinControl::scListBox ||
+           kind == TSkinControl::scListView;
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ void ControlSubClass::paintAfterTheControl(QEvent *event)
     QWidget *control = control_;
     control->removeEventFilter(this);
     QCoreApplication::sendEvent(control, event);
-    if (!control_) return;   // the control went away while it painted
+    if (!control_) return;  // the control went away while it painted
     control->installEventFilter(this);
     paint();
 }
@@ -158,9 +158,10 @@ bool ControlSubClass::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: onKeyPress(*control, *static_cast<QKeyEvent *>(event)); break;
     case QEvent::KeyRelease: onKeyRelease(*control, *static_cast<QKeyEvent *>(event)); break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:   // a double click is a second press
+    case QEvent::MouseButtonDblClick:  // a double click is a second press
     case QEvent::MouseButtonRelease:
-        onMouseButton(*control, *static_cast<QMouseEvent *>(event), type != QEvent::MouseButtonRelease);
+        onMouseButton(*control, *static_cast<QMouseEvent *>(event),
+                      type != QEvent::MouseButtonRelease);
         break;
     case QEvent::EnabledChange: onEnabledChange(*control); break;
     case QEvent::Enter:
@@ -234,12 +235,21 @@ void ControlSubClass::paint()
     if (!kind) return;
     QPainter p(control);
     switch (*kind) {
-    case TSkinControl::scCombo: PaintCombo(p, *static_cast<QComboBox *>(control), state_, look); break;
-    case TSkinControl::scEdit: PaintEdit(p, *static_cast<QLineEdit *>(control), state_, look); break;
-    case TSkinControl::scBitBtn: PaintBitButton(p, *static_cast<QAbstractButton *>(control), state_, look); break;
-    case TSkinControl::scButton: PaintButton(p, *static_cast<QAbstractButton *>(control), state_, look); break;
+    case TSkinControl::scCombo:
+        PaintCombo(p, *static_cast<QComboBox *>(control), state_, look);
+        break;
+    case TSkinControl::scEdit:
+        PaintEdit(p, *static_cast<QLineEdit *>(control), state_, look);
+        break;
+    case TSkinControl::scBitBtn:
+        PaintBitButton(p, *static_cast<QAbstractButton *>(control), state_, look);
+        break;
+    case TSkinControl::scButton:
+        PaintButton(p, *static_cast<QAbstractButton *>(control), state_, look);
+        break;
     case TSkinControl::scSpeedButton:
-        if (control->isVisible()) PaintSpeedButton(p, *static_cast<QAbstractButton *>(control), state_, look);
+        if (control->isVisible())
+            PaintSpeedButton(p, *static_cast<QAbstractButton *>(control), state_, look);
         break;
     case TSkinControl::scPanel: PaintPanel(p, *static_cast<QFrame *>(control)); break;
     case TSkinControl::scListBox:

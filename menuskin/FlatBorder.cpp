@@ -95,7 +95,8 @@ void FlatPopupFilter::paintBorder()
         rectangle(p, {1, 2, 3, H - 1}, pal.IconColumnFace, nullptr);
     else
         polyline(p, {{W - 3, 2}, {W - 2, H - 1}}, pal.IconColumnFace);
-    for (int x = 1; x < W - 1 && x < topRow_.size(); ++x) p.fillRect(QRect(x, 1, 1, 2), QColor(topRow_[x]));
+    for (int x = 1; x < W - 1 && x < topRow_.size(); ++x)
+        p.fillRect(QRect(x, 1, 1, 2), QColor(topRow_[x]));
     W += 2;
     H += 2;
     rectangle(p, {2, H - 2, W, H}, pal.FlatShadow, nullptr);
@@ -113,9 +114,7 @@ bool FlatPopupFilter::eventFilter(QObject *watched, QEvent *event)
         paintBorder();
         return true;
     case QEvent::Hide:
-    case QEvent::Close:
-        release();
-        return false;
+    case QEvent::Close: release(); return false;
     default: return false;
     }
 }

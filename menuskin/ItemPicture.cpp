@@ -31,7 +31,8 @@ void mapPixels(QImage &picture, Map map)
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb in = line[x];
             if (!cached || in != lastIn) {
-                const QColor out = toQColor(map(fromQColor(QColor(qRed(in), qGreen(in), qBlue(in)))));
+                const QColor out = toQColor(
+                    map(fromQColor(QColor(qRed(in), qGreen(in), qBlue(in)))));
                 lastIn = in;
                 lastOut = qRgba(out.red(), out.green(), out.blue(), qAlpha(in));
                 cached = true;
@@ -115,9 +116,6 @@ QImage pictureOf(const QIcon &icon, qreal ratio)
     return icon.pixmap(size, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-QSize pictureExtent(const QImage &picture)
-{
-    return picture.deviceIndependentSize().toSize();
-}
+QSize pictureExtent(const QImage &picture) { return picture.deviceIndependentSize().toSize(); }
 
 }  // namespace menuskin

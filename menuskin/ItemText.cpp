@@ -42,7 +42,8 @@ void drawText(QPainter &canvas, const QRect &rect, int flags, const QString &tex
 ColorValue TextColorOnFace(const SkinLook &look, ColorValue face)
 {
     const ColorValue rgb = colorToRgb(face);
-    if ((redOf(rgb) + blueOf(rgb)) / 2 > 150 || greenOf(rgb) > 200) return colorToRgb(look.colors.FontColor);
+    if ((redOf(rgb) + blueOf(rgb)) / 2 > 150 || greenOf(rgb) > 200)
+        return colorToRgb(look.colors.FontColor);
     return Lighten(rgb, 90);
 }
 
@@ -63,14 +64,17 @@ void DrawItemText(QPainter &canvas, const QImage *surface, const SkinLook &look,
         struct Glow {
             int dx, dy, widen, darken;
         };
-        static constexpr Glow glows[] = {{1, 0, 0, 30}, {1, 2, 1, 30}, {0, 1, 0, 40}, {1, 1, 1, 60}};
+        static constexpr Glow glows[] = {
+            {1, 0, 0, 30}, {1, 2, 1, 30}, {0, 1, 0, 40}, {1, 1, 1, 60}};
         for (const Glow &g : glows) {
             const QRect shifted = rect.translated(g.dx, g.dy).adjusted(0, 0, g.widen, 0);
             // The surface has the screen's pixels, its ratio more than the canvas's coordinates.
-            const QPoint corner = canvas.transform().map(shifted.topLeft()) * surface->devicePixelRatio();
+            const QPoint corner = canvas.transform().map(shifted.topLeft()) *
+                                  surface->devicePixelRatio();
             const QColor under = surface->rect().contains(corner) ? QColor(surface->pixel(corner))
                                                                   : QColor(Qt::white);
-            drawText(canvas, shifted, flags, text, Darken(fromQColor(under), g.darken), state.rightToLeft);
+            drawText(canvas, shifted, flags, text, Darken(fromQColor(under), g.darken),
+                     state.rightToLeft);
         }
     }
     drawText(canvas, rect, flags, text, color, state.rightToLeft);

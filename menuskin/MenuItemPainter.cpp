@@ -67,7 +67,8 @@ QSize MeasureMenuItem(const MenuItemInfo &item, const SkinLook &look, QSize prop
     return size;
 }
 
-ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r, bool rightToLeft)
+ColorValue DrawIconGradient(QPainter &canvas, const SkinLook &look, const QRect &r,
+                            bool rightToLeft)
 {
     const Edges e = Edges::of(r);
     int step = 0;
@@ -100,8 +101,10 @@ ColorValue DrawBarSelection(QPainter &canvas, const SkinLook &look, bool shadowe
         fillEdges(canvas, {Rt - 7, T + 6, Rt - 5, B}, Darken(s, 100));
         polyline(canvas, {{Rt - 5, T + 1}, {Rt - 1, T + 1}, {Rt - 1, T + 6}}, s);
         polyline(canvas, {{Rt - 3, T + 2}, {Rt - 2, T + 2}, {Rt - 2, T + 3}, {Rt - 3, T + 3}}, s);
-        polyline(canvas, {{Rt - 6, T + 3}, {Rt - 3, T + 3}, {Rt - 3, T + 6}, {Rt - 4, T + 6}, {Rt - 4, T + 3}},
-                 Darken(s, 10));
+        polyline(
+            canvas,
+            {{Rt - 6, T + 3}, {Rt - 3, T + 3}, {Rt - 3, T + 6}, {Rt - 4, T + 6}, {Rt - 4, T + 3}},
+            Darken(s, 10));
         polyline(canvas, {{Rt - 5, T + 5}, {Rt - 4, T + 5}, {Rt - 4, T + 9}}, Darken(s, 30));
         polyline(canvas, {{Rt - 6, T + 5}, {Rt - 6, T + 7}}, Darken(s, 40));
         return Darken(s, 100);
@@ -117,7 +120,9 @@ void DrawCheckMark(QPainter &canvas, const SkinLook &look, const MenuItemInfo &i
 {
     const SkinPalette &pal = look.palette;
     const Edges mr = Edges::of(markRect);
-    const ColorValue brush = !item.enabled ? restingBrush : selected ? pal.CheckFaceSelected : pal.CheckFace;
+    const ColorValue brush = !item.enabled ? restingBrush
+                             : selected    ? pal.CheckFaceSelected
+                                           : pal.CheckFace;
     const ColorValue disabledPen = pal.DisabledText;
     if (item.radioItem) {
         if (!item.checked) return;
@@ -163,8 +168,10 @@ MenuItemLayout LayoutMenuItem(const MenuItemInfo &item, const SkinLook &look, QS
     layout.item = itemEdges.rect();
     layout.background = Edges{0, 0, W + 4, H + 1}.rect();
 
-    const Edges icon = rtl ? Edges{itemEdges.R - look.IconWidth, itemEdges.T, itemEdges.R, itemEdges.B}
-                           : Edges{itemEdges.L, itemEdges.T, itemEdges.L + look.IconWidth, itemEdges.B};
+    const Edges icon = rtl ? Edges{itemEdges.R - look.IconWidth, itemEdges.T, itemEdges.R,
+                                   itemEdges.B}
+                           : Edges{itemEdges.L, itemEdges.T, itemEdges.L + look.IconWidth,
+                                   itemEdges.B};
     layout.iconColumn = icon.rect();
 
     // A picture's mark frames the picture, as wide as the picture where it is wider than the
@@ -206,7 +213,8 @@ MenuItemLayout LayoutMenuItem(const MenuItemInfo &item, const SkinLook &look, QS
 
     // The separator line starts 7 px off the icon column, at half the item's height.
     const int y = text.T + roundHalfEven((text.B - text.T) / 2.0);
-    layout.separator = (rtl ? Edges{text.L, y, text.R - 7, y + 1} : Edges{text.L + 7, y, text.R, y + 1}).rect();
+    layout.separator =
+        (rtl ? Edges{text.L, y, text.R - 7, y + 1} : Edges{text.L + 7, y, text.R, y + 1}).rect();
 
     Edges caption = text;
     if (rtl)
@@ -222,8 +230,8 @@ namespace {
 
 // What the background and selection steps leave for the later ones.
 struct ItemFill {
-    ColorValue last;        // the colour filled last: a disabled check mark is filled with it
-    ColorValue barFace;     // the bar's colour under a bar item
+    ColorValue last;     // the colour filled last: a disabled check mark is filled with it
+    ColorValue barFace;  // the bar's colour under a bar item
     bool shownSelected = false;
 };
 
@@ -238,7 +246,8 @@ ItemFill paintBackground(QPainter &canvas, const SkinLook &look, const MenuItemI
         fillEdges(canvas, R, fill.barFace);
         fill.last = fill.barFace;
     } else if (look.IsTrueColor && look.Gradient) {
-        fill.last = DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(), item.rightToLeft);
+        fill.last = DrawIconGradient(canvas, look, Edges{R.L, R.T, R.R + 2, R.B}.rect(),
+                                     item.rightToLeft);
     } else {
         fillEdges(canvas, Edges::of(layout.background), pal.MenuFace);
         fillEdges(canvas, Edges::of(layout.iconColumn), pal.IconColumnFace);
@@ -279,8 +288,8 @@ void paintPicture(QPainter &canvas, const SkinLook &look, const MenuItemInfo &it
     state.checked = item.checked;
     state.enabled = item.enabled;
     state.lifted = lifted;
-    DrawItemPicture(canvas, look, item.barItem ? PictureOwner::BarItem : PictureOwner::PopupItem, state,
-                    layout.iconColumn, item.picture, look.palette.SelectFace);
+    DrawItemPicture(canvas, look, item.barItem ? PictureOwner::BarItem : PictureOwner::PopupItem,
+                    state, layout.iconColumn, item.picture, look.palette.SelectFace);
 }
 
 // The caption and shortcut, and a popup item's sub-menu arrow.

@@ -28,16 +28,14 @@ bool trueColorDepth(int depth) { return depth > 15; }
 bool isSubMenu(const QMenu *menu)
 {
     for (const QObject *owner : menu->menuAction()->associatedObjects())
-        if (qobject_cast<const QMenu *>(owner) || qobject_cast<const QMenuBar *>(owner)) return true;
+        if (qobject_cast<const QMenu *>(owner) || qobject_cast<const QMenuBar *>(owner))
+            return true;
     return false;
 }
 
 }  // namespace
 
-int tagOf(const QObject *object)
-{
-    return object ? object->property("Tag").toInt() : 0;
-}
+int tagOf(const QObject *object) { return object ? object->property("Tag").toInt() : 0; }
 
 bool leftAlone(const QObject *object) { return tagOf(object) == LeaveAloneTag; }
 
@@ -55,7 +53,8 @@ TMenuSkin::TMenuSkin(QWidget *form) : QObject(form), form_(form), style_(new Men
 TMenuSkin::~TMenuSkin()
 {
     if (form_) AttachComponents(form_, false, false);
-    if (registered_ && TMenuSkinManager::instance()) TMenuSkinManager::instance()->UnregisterSkin(this);
+    if (registered_ && TMenuSkinManager::instance())
+        TMenuSkinManager::instance()->UnregisterSkin(this);
     if (form_) form_->update();
     // The hooks this skin owns let go of their controls before the manager may go.
     qDeleteAll(findChildren<ControlSubClass *>(Qt::FindDirectChildrenOnly));
@@ -140,9 +139,15 @@ void TMenuSkin::changeKinds(quint32 &field, quint32 value)
     }
 }
 
-void TMenuSkin::setSkinContainers(quint32 value) { changeKinds(skinContainers_, value & AllSkinContainers); }
+void TMenuSkin::setSkinContainers(quint32 value)
+{
+    changeKinds(skinContainers_, value & AllSkinContainers);
+}
 
-void TMenuSkin::setSkinControls(quint32 value) { changeKinds(skinControls_, value & AllSkinControls); }
+void TMenuSkin::setSkinControls(quint32 value)
+{
+    changeKinds(skinControls_, value & AllSkinControls);
+}
 
 void TMenuSkin::setActive(bool value)
 {
@@ -190,7 +195,8 @@ const SkinLook &TMenuSkin::lookFor(int deviceDepth)
 
 QStyle *TMenuSkin::menuStyle() const { return style_; }
 
-void TMenuSkin::requestFlatBorder(const QWidget *menu, QObject *item, bool rightToLeft, bool onWidget)
+void TMenuSkin::requestFlatBorder(const QWidget *menu, QObject *item, bool rightToLeft,
+                                  bool onWidget)
 {
     TMenuSkinManager *manager = TMenuSkinManager::instance();
     if (!manager || flatBorderBusy_) return;
@@ -222,7 +228,8 @@ void TMenuSkin::attachControl(QWidget *control, bool attach, bool refresh)
     if (leftAlone(control) || leftAlone(control->parentWidget())) return;
     if (attach) {
         if (!ControlSubClass::hookOf(control)) new ControlSubClass(control, this);
-    } else if (ControlSubClass *hook = ControlSubClass::hookOf(control); hook && hook->parent() == this) {
+    } else if (ControlSubClass *hook = ControlSubClass::hookOf(control);
+               hook && hook->parent() == this) {
         delete hook;
     }
     if (refresh) control->update();
@@ -272,12 +279,14 @@ void TMenuSkin::AttachComponents(QWidget *container, bool attach, bool refresh)
 bool TMenuSkin::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::ChildPolished && type != QEvent::PaletteChange && type != QEvent::ApplicationPaletteChange)
+    if (type != QEvent::ChildPolished && type != QEvent::PaletteChange &&
+        type != QEvent::ApplicationPaletteChange)
         return false;
     if (watched != form_) return false;
     switch (type) {
     case QEvent::ChildPolished:
-        if (active_ && autoDetect_) AttachComponent(static_cast<QChildEvent *>(event)->child(), true, true);
+        if (active_ && autoDetect_)
+            AttachComponent(static_cast<QChildEvent *>(event)->child(), true, true);
         break;
     case QEvent::PaletteChange:
     case QEvent::ApplicationPaletteChange:

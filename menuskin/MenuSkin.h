@@ -24,14 +24,42 @@ class MenuSkinStyle;
 
 // Component kinds the skin can take over; bit n of SkinControls is kind n.
 enum class TSkinControl : int {
-    scMainMenu, scPopupMenu, scToolbar, scControlbar, scCombo, scListBox, scEdit, scMaskEdit,
-    scMemo, scRichEdit, scMiscEdit, scCheckBox, scRadioButton, scButton, scBitBtn, scSpeedButton,
-    scUpDown, scPanel, scGroupBox, scTreeView, scListView, scProgressBar, scHotKey
+    scMainMenu,
+    scPopupMenu,
+    scToolbar,
+    scControlbar,
+    scCombo,
+    scListBox,
+    scEdit,
+    scMaskEdit,
+    scMemo,
+    scRichEdit,
+    scMiscEdit,
+    scCheckBox,
+    scRadioButton,
+    scButton,
+    scBitBtn,
+    scSpeedButton,
+    scUpDown,
+    scPanel,
+    scGroupBox,
+    scTreeView,
+    scListView,
+    scProgressBar,
+    scHotKey
 };
 // Container kinds whose children are skinned; bit n of SkinContainers is kind n.
 enum class TSkinContainer : int {
-    sccForm, sccFrame, sccToolbar, sccCoolbar, sccControlbar, sccPanel, sccScrollBox,
-    sccGroupBox, sccTabSheet, sccPageScroller
+    sccForm,
+    sccFrame,
+    sccToolbar,
+    sccCoolbar,
+    sccControlbar,
+    sccPanel,
+    sccScrollBox,
+    sccGroupBox,
+    sccTabSheet,
+    sccPageScroller
 };
 constexpr quint32 AllSkinControls = 0x7FFFFF;
 constexpr quint32 AllSkinContainers = 0x3FF;

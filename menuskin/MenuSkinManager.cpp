@@ -24,9 +24,9 @@ const QEvent::Type PendingFormsEvent = static_cast<QEvent::Type>(QEvent::User + 
 class FlatBorderEvent : public QEvent {
 public:
     FlatBorderEvent(int type, QObject *forItem, QWidget *inWindow, bool isRightToLeft)
-        : QEvent(static_cast<QEvent::Type>(type)), item(forItem), window(inWindow), rightToLeft(isRightToLeft)
-    {
-    }
+        : QEvent(static_cast<QEvent::Type>(type)), item(forItem), window(inWindow),
+          rightToLeft(isRightToLeft)
+    {}
     QPointer<QObject> item;
     QPointer<QWidget> window;
     bool rightToLeft;
@@ -119,7 +119,8 @@ void TMenuSkinManager::UnregisterSkin(TMenuSkin *skin)
 void TMenuSkinManager::queueOtherForms()
 {
     for (QWidget *form : QApplication::topLevelWidgets()) {
-        if (!isForm(form) || !form->isVisible() || isSkinned(form) || leftAlone(form) || ownsSkin(form))
+        if (!isForm(form) || !form->isVisible() || isSkinned(form) || leftAlone(form) ||
+            ownsSkin(form))
             continue;
         if (!pendingForms_.contains(form)) pendingForms_.append(form);
     }
@@ -161,7 +162,8 @@ void TMenuSkinManager::HandOver(TMenuSkin *leaving)
         return;
     }
     if (candidate && owner) {
-        for (ControlSubClass *hook : owner->findChildren<ControlSubClass *>(Qt::FindDirectChildrenOnly)) {
+        for (ControlSubClass *hook :
+             owner->findChildren<ControlSubClass *>(Qt::FindDirectChildrenOnly)) {
             if (!hook->control() || onLeavingForm(hook->control())) continue;
             auto *successor = new ControlSubClass(nullptr, candidate);
             hook->handOverTo(*successor);
@@ -174,7 +176,8 @@ void TMenuSkinManager::HandOver(TMenuSkin *leaving)
         }
     } else if (owner) {
         pendingForms_.clear();
-        for (ControlSubClass *hook : owner->findChildren<ControlSubClass *>(Qt::FindDirectChildrenOnly)) {
+        for (ControlSubClass *hook :
+             owner->findChildren<ControlSubClass *>(Qt::FindDirectChildrenOnly)) {
             if (!onLeavingForm(hook->control())) hook->unhook();
         }
         for (ToolBarSkin *bar : owner->findChildren<ToolBarSkin *>(Qt::FindDirectChildrenOnly)) {
@@ -218,10 +221,11 @@ bool TMenuSkinManager::event(QEvent *event)
     if (type == MSG_FLAT_BORDER_ITEM || type == MSG_FLAT_BORDER_WINDOW) {
         flatBorderPosted_ = false;
         const auto *request = static_cast<FlatBorderEvent *>(event);
-        QWidget *popup = type == MSG_FLAT_BORDER_ITEM ? popupOf(request->item) : request->window.data();
+        QWidget *popup = type == MSG_FLAT_BORDER_ITEM ? popupOf(request->item)
+                                                      : request->window.data();
         const bool rightToLeft = type == MSG_FLAT_BORDER_ITEM && popup
-            ? popup->layoutDirection() == Qt::RightToLeft
-            : request->rightToLeft;
+                                     ? popup->layoutDirection() == Qt::RightToLeft
+                                     : request->rightToLeft;
         if (skinOwner_) FlatPopupFilter::PaintFlatBorder(skinOwner_, popup, rightToLeft);
         return true;
     }

@@ -69,8 +69,9 @@ const QAction *MenuSkinStyle::skinnedAction(const QStyleOption *option, const QW
             if (!candidate->isVisible()) continue;
             const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
             if (separator ? candidate->isSeparator()
-                          : (!candidate->isSeparator() && candidate->text() == caption
-                             && (item->icon.isNull() || candidate->icon().cacheKey() == item->icon.cacheKey()))) {
+                          : (!candidate->isSeparator() && candidate->text() == caption &&
+                             (item->icon.isNull() ||
+                              candidate->icon().cacheKey() == item->icon.cacheKey()))) {
                 action = candidate;
                 break;
             }
@@ -80,12 +81,13 @@ const QAction *MenuSkinStyle::skinnedAction(const QStyleOption *option, const QW
     return action;
 }
 
-QSize MenuSkinStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                                      const QWidget *widget) const
+QSize MenuSkinStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                      const QSize &size, const QWidget *widget) const
 {
     if ((type == CT_MenuItem || type == CT_MenuBarItem) && skinnedAction(option, widget, true)) {
         const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
-        const MenuItemInfo info = infoOf(*item, type == CT_MenuBarItem, widget->devicePixelRatioF());
+        const MenuItemInfo info = infoOf(*item, type == CT_MenuBarItem,
+                                         widget->devicePixelRatioF());
         QSize measured = MeasureMenuItem(info, skin_->lookFor(widget->depth()), size);
         // A menu widens its item column by its widest shortcut after measuring, and the item
         // has made room for its own shortcut already.
@@ -97,12 +99,12 @@ QSize MenuSkinStyle::sizeFromContents(ContentsType type, const QStyleOption *opt
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 
-void MenuSkinStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                                const QWidget *widget) const
+void MenuSkinStyle::drawControl(ControlElement element, const QStyleOption *option,
+                                QPainter *painter, const QWidget *widget) const
 {
     const QAction *action = nullptr;
-    if ((element == CE_MenuItem || element == CE_MenuBarItem)
-        && (action = skinnedAction(option, widget, false)) != nullptr) {
+    if ((element == CE_MenuItem || element == CE_MenuBarItem) &&
+        (action = skinnedAction(option, widget, false)) != nullptr) {
         try {
             const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
             const bool bar = element == CE_MenuBarItem;
@@ -112,10 +114,12 @@ void MenuSkinStyle::drawControl(ControlElement element, const QStyleOption *opti
             const bool selected = highlighted && (!bar || (item->state & State_Sunken));
             const bool hot = bar && highlighted && !selected;
             const MenuItemInfo info = infoOf(*item, bar, painter->device()->devicePixelRatioF());
-            DrawMenuItem(*painter, option->rect, info, skin_->lookFor(widget->depth()), selected, hot);
+            DrawMenuItem(*painter, option->rect, info, skin_->lookFor(widget->depth()), selected,
+                         hot);
             if (!bar && skin_->FlatMenu()) {
                 const bool onWidget = painter->device() == widget;
-                skin_->requestFlatBorder(widget, const_cast<QAction *>(action), info.rightToLeft, onWidget);
+                skin_->requestFlatBorder(widget, const_cast<QAction *>(action), info.rightToLeft,
+                                         onWidget);
             }
         } catch (...) {
             // A failing item stays as far as it got; the menu goes on.
@@ -130,8 +134,8 @@ bool MenuSkinStyle::skinsWidget(const QWidget *widget) const
     return skin_->Active() && widget && !leftAlone(widget);
 }
 
-void MenuSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                                  const QWidget *widget) const
+void MenuSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                  QPainter *painter, const QWidget *widget) const
 {
     if (element == PE_FrameMenu && qobject_cast<const QMenu *>(widget) && skinsWidget(widget)) {
         using namespace platform;
@@ -145,7 +149,8 @@ void MenuSkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-int MenuSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+int MenuSkinStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                               const QWidget *widget) const
 {
     if (metric == PM_MenuPanelWidth && skinsWidget(widget)) return PopupFrameWidth;
     if (skin_->Active()) {
@@ -171,7 +176,8 @@ int MenuSkinStyle::styleHint(StyleHint hint, const QStyleOption *option, const Q
     if (hint == SH_Menu_AllowActiveAndDisabled && skin_->Active()) return 1;
     // Everything else (such as how soon the items' hints show) is the application's choice.
     QStyle *application = QApplication::style();
-    if (application && application != this) return application->styleHint(hint, option, widget, returnData);
+    if (application && application != this)
+        return application->styleHint(hint, option, widget, returnData);
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

@@ -22,7 +22,8 @@ public:
                      const QWidget *widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override;
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override;
 
@@ -34,7 +35,8 @@ public:
 private:
     bool skinsWidget(const QWidget *widget) const;
     // The item the option describes, or null when the skin leaves it to the style underneath.
-    const QAction *skinnedAction(const QStyleOption *option, const QWidget *widget, bool measuring) const;
+    const QAction *skinnedAction(const QStyleOption *option, const QWidget *widget,
+                                 bool measuring) const;
 
     TMenuSkin *skin_;
 };

@@ -19,8 +19,8 @@ namespace menuskin {
 
 bool isBitButton(const QWidget *widget)
 {
-    return qobject_cast<const QPushButton *>(widget)
-        && !qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
+    return qobject_cast<const QPushButton *>(widget) &&
+           !qobject_cast<const QDialogButtonBox *>(widget->parentWidget());
 }
 
 bool isPanel(const QWidget *widget)
@@ -35,8 +35,8 @@ bool isSpeedButton(const QWidget *widget)
     if (!qobject_cast<const QToolButton *>(widget)) return false;
     if (widget->objectName().startsWith(QLatin1String("qt_"))) return false;
     const QWidget *parent = widget->parentWidget();
-    return !qobject_cast<const QToolBar *>(parent) && !qobject_cast<const QTabBar *>(parent)
-        && !qobject_cast<const QLineEdit *>(parent);
+    return !qobject_cast<const QToolBar *>(parent) && !qobject_cast<const QTabBar *>(parent) &&
+           !qobject_cast<const QLineEdit *>(parent);
 }
 
 std::optional<TSkinControl> controlKindOf(const QWidget *widget)
@@ -46,7 +46,8 @@ std::optional<TSkinControl> controlKindOf(const QWidget *widget)
     if (qobject_cast<const QLineEdit *>(widget)) {
         // The edit fields inside combo and spin boxes belong to those controls.
         const QWidget *parent = widget->parentWidget();
-        if (qobject_cast<const QComboBox *>(parent) || qobject_cast<const QAbstractSpinBox *>(parent))
+        if (qobject_cast<const QComboBox *>(parent) ||
+            qobject_cast<const QAbstractSpinBox *>(parent))
             return std::nullopt;
         return TSkinControl::scEdit;
     }
@@ -65,9 +66,10 @@ std::optional<TSkinContainer> containerKindOf(const QWidget *parent)
     if (parent->isWindow()) return TSkinContainer::sccForm;
     if (qobject_cast<const QToolBar *>(parent)) return TSkinContainer::sccToolbar;
     if (qobject_cast<const QGroupBox *>(parent)) return TSkinContainer::sccGroupBox;
-    if (qobject_cast<const QStackedWidget *>(parent->parentWidget())) return TSkinContainer::sccTabSheet;
-    if (parent->objectName() == QLatin1String("qt_scrollarea_viewport")
-        || qobject_cast<const QScrollArea *>(parent))
+    if (qobject_cast<const QStackedWidget *>(parent->parentWidget()))
+        return TSkinContainer::sccTabSheet;
+    if (parent->objectName() == QLatin1String("qt_scrollarea_viewport") ||
+        qobject_cast<const QScrollArea *>(parent))
         return TSkinContainer::sccScrollBox;
     if (isPanel(parent)) return TSkinContainer::sccPanel;
     // Any other plain widget is part of its window's client area.

@@ -41,11 +41,12 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
     const SkinPalette &pal = look.palette;
     const Edges bounds = Edges::of(button.rect());
     if (!transparent)
-        fillEdges(p, bounds, look.IsTrueColor ? Lighten(barColor, pal.RestLevel) : colorToRgb(barColor));
+        fillEdges(p, bounds,
+                  look.IsTrueColor ? Lighten(barColor, pal.RestLevel) : colorToRgb(barColor));
 
     const ColorValue hotFace = (look.IsTrueColor && !look.colors.UseSystemColors)
-        ? Lighten(look.colors.SelectColor, 68)
-        : pal.SelectFace;
+                                   ? Lighten(look.colors.SelectColor, 68)
+                                   : pal.SelectFace;
     const bool dropDown = isDropDownStyle(button);
     const Edges face{bounds.L, bounds.T + 1, bounds.R, bounds.B};
     bool framed = false;
@@ -57,9 +58,11 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
         framed = true;
     }
     if (framed) {
-        rectangle(p, {bounds.L, bounds.T + 1, bounds.R - 1, bounds.B - 1}, pal.SelectFrame, nullptr);
+        rectangle(p, {bounds.L, bounds.T + 1, bounds.R - 1, bounds.B - 1}, pal.SelectFrame,
+                  nullptr);
         if (dropDown)
-            rectangle(p, {bounds.R - 1 - 13, bounds.T + 1, bounds.R - 1, bounds.B - 1}, pal.SelectFrame, nullptr);
+            rectangle(p, {bounds.R - 1 - 13, bounds.T + 1, bounds.R - 1, bounds.B - 1},
+                      pal.SelectFrame, nullptr);
     }
     if (state.selected && hasDropDownMenu(button))
         DrawBarSelection(p, look, false, barColor, face.rect());
@@ -75,8 +78,10 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
     const bool rtl = button.layoutDirection() == Qt::RightToLeft;
     QImage picture;
     if (button.toolButtonStyle() != Qt::ToolButtonTextOnly && !button.icon().isNull())
-        picture = button.icon().pixmap(button.iconSize(), button.devicePixelRatioF()).toImage().convertToFormat(
-            QImage::Format_ARGB32);
+        picture = button.icon()
+                      .pixmap(button.iconSize(), button.devicePixelRatioF())
+                      .toImage()
+                      .convertToFormat(QImage::Format_ARGB32);
     const QSize extent = pictureExtent(picture);
     int pictureX = content.L + (content.width() - extent.width()) / 2;
     if (listStyle) pictureX = rtl ? content.R - 3 - extent.width() : content.L + 3;
@@ -87,8 +92,8 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
         ps.enabled = state.enabled;
         ps.pressed = state.selected;
         ps.lifted = state.hot;
-        DrawItemPicture(p, look, PictureOwner::Other, ps, QRect(QPoint(pictureX, content.T + 1), extent), picture,
-                        hotFace);
+        DrawItemPicture(p, look, PictureOwner::Other, ps,
+                        QRect(QPoint(pictureX, content.T + 1), extent), picture, hotFace);
     }
 
     if (button.toolButtonStyle() == Qt::ToolButtonIconOnly || button.text().isEmpty()) return;
@@ -104,10 +109,12 @@ void PaintToolButton(QPainter &p, const QToolButton &button, const ToolButtonSta
                                content.R - pictureX - extent.width() - 3, content.height());
         ts.align = rtl ? TextAlign::Right : TextAlign::Left;
     } else {
-        textRect = QRect(content.L, content.B - (captionHeight + 6), content.width(), captionHeight + 6);
+        textRect = QRect(content.L, content.B - (captionHeight + 6), content.width(),
+                         captionHeight + 6);
         ts.align = TextAlign::Centre;
     }
-    DrawItemText(p, nullptr, look, button.text(), look.font, look.colors.FontColor, ts, textRect, QString());
+    DrawItemText(p, nullptr, look, button.text(), look.font, look.colors.FontColor, ts, textRect,
+                 QString());
 }
 
 ToolBarSkin::ToolBarSkin(QToolBar *bar, TMenuSkin *skin) : QObject(skin), bar_(bar), skin_(skin)
@@ -157,7 +164,8 @@ bool ToolBarSkin::eventFilter(QObject *watched, QEvent *event)
 {
     // Only these events matter; others also arrive while the tool bar is being torn down.
     const QEvent::Type type = event->type();
-    if (type != QEvent::Paint && type != QEvent::ActionAdded && type != QEvent::ChildPolished) return false;
+    if (type != QEvent::Paint && type != QEvent::ActionAdded && type != QEvent::ChildPolished)
+        return false;
     if (!bar_ || !skin_->Active()) return false;
     if (watched == bar_) {
         if (type != QEvent::Paint) {

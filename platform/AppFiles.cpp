@@ -34,10 +34,7 @@ QByteArray runningExecutableBytes()
     return bytes;
 }
 
-QString runningExecutable()
-{
-    return filePathFromNative(runningExecutableBytes());
-}
+QString runningExecutable() { return filePathFromNative(runningExecutableBytes()); }
 
 // Where the extension starts: the last dot of the file name, unless the name has none or the
 // dot is its first character (a hidden file such as ".quorbix" has no extension).
@@ -115,7 +112,8 @@ QString xdgBaseFolder(const char *variable, const char *defaultBelowHome)
     const QString set = filePathFromNative(qgetenv(variable));
     if (!set.isEmpty()) return QDir::cleanPath(set);
     const QString home = homeFolder();
-    return home.isEmpty() ? QString() : QDir::cleanPath(home + u'/' + QLatin1String(defaultBelowHome));
+    return home.isEmpty() ? QString()
+                          : QDir::cleanPath(home + u'/' + QLatin1String(defaultBelowHome));
 }
 
 QString perUserFolder(const char *xdgVariable, const char *defaultBelowHome)
@@ -155,15 +153,9 @@ QString executablePath()
     return standIn.isEmpty() ? runningExecutable() : standIn;
 }
 
-void overrideExecutablePath(const QString &fullPath)
-{
-    executableOverride() = fullPath;
-}
+void overrideExecutablePath(const QString &fullPath) { executableOverride() = fullPath; }
 
-QString changeFileExt(const QString &path, const QString &ext)
-{
-    return removeFileExt(path) + ext;
-}
+QString changeFileExt(const QString &path, const QString &ext) { return removeFileExt(path) + ext; }
 
 QString removeFileExt(const QString &path)
 {
@@ -171,15 +163,9 @@ QString removeFileExt(const QString &path)
     return dot < 0 ? path : path.left(dot);
 }
 
-QString fileNameOf(const QString &path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
+QString fileNameOf(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
-QString fileNameWithoutExt(const QString &path)
-{
-    return removeFileExt(fileNameOf(path));
-}
+QString fileNameWithoutExt(const QString &path) { return removeFileExt(fileNameOf(path)); }
 
 QString settingsFilePath()
 {

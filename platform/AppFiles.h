@@ -22,8 +22,8 @@ void overrideExecutablePath(const QString &fullPath);
 QString changeFileExt(const QString &path, const QString &ext);
 // "dir/name.ext" -> "dir/name"; a path without extension is returned as it is.
 QString removeFileExt(const QString &path);
-QString fileNameOf(const QString &path);              // "name.ext"
-QString fileNameWithoutExt(const QString &path);      // "name"
+QString fileNameOf(const QString &path);          // "name.ext"
+QString fileNameWithoutExt(const QString &path);  // "name"
 
 // For a build or a portable copy (a folder the player owns and may write, without the help file
 // in the installed data folder while none lies beside the executable), the settings and high

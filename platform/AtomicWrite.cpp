@@ -121,7 +121,7 @@ void removeAbandonedTemporaries(const QByteArray &target, const QByteArray &pref
 // Opens a new file beside the target, created with the usual permissions (0666 less umask).
 int createTemporary(const QByteArray &target, const QByteArray &prefix, QByteArray &name)
 {
-    static std::atomic<unsigned> counter {0};
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = folderOf(target) + '/' + prefix + '-' + QByteArray::number(::getpid()) + '-' +
                QByteArray::number(counter++) + ".tmp";
@@ -135,7 +135,7 @@ void syncFolder(const QByteArray &target)
 {
     const int fd = ::open(folderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd);   // makes the rename itself last; not every file system can
+        ::fsync(fd);  // makes the rename itself last; not every file system can
         ::close(fd);
     }
 }
@@ -164,7 +164,7 @@ QString lockFileFor(const QString &target)
 bool replaceFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString real = replacedFile(path);
-    if (real.isEmpty()) return false;   // a link to nowhere
+    if (real.isEmpty()) return false;  // a link to nowhere
     const QByteArray target = QFile::encodeName(real);
 
     struct stat old {};

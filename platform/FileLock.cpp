@@ -43,8 +43,8 @@ FileLock::Attempt FileLock::attempt()
         return Attempt::Unusable;
     // O_NOFOLLOW and O_NONBLOCK: something swapped in since the look above is neither followed
     // nor waited on; fstat then tells what was opened.
-    const int fd = ::open(path_.constData(),
-                          O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd = ::open(path_.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0666);
     if (fd < 0) return Attempt::Unusable;
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {

@@ -12,7 +12,8 @@ namespace {
 
 class AfterFirstExposure : public QObject {
 public:
-    AfterFirstExposure(QWindow *window, std::function<void()> job) : QObject(window), job_(std::move(job))
+    AfterFirstExposure(QWindow *window, std::function<void()> job)
+        : QObject(window), job_(std::move(job))
     {
         window->installEventFilter(this);
     }
@@ -35,8 +36,10 @@ private:
 
 void afterFirstPaint(QWidget &window, std::function<void()> job)
 {
-    if (QWindow *handle = window.windowHandle()) new AfterFirstExposure(handle, std::move(job));
-    else QTimer::singleShot(0, qApp, std::move(job));
+    if (QWindow *handle = window.windowHandle())
+        new AfterFirstExposure(handle, std::move(job));
+    else
+        QTimer::singleShot(0, qApp, std::move(job));
 }
 
 }  // namespace platform

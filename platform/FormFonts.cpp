@@ -8,8 +8,7 @@ namespace {
 void applyPixelSize(QWidget *widget)
 {
     const QVariant size = widget->property("pixelSize");
-    if (!size.isValid())
-        return;
+    if (!size.isValid()) return;
     QFont font = widget->font();
     font.setPixelSize(size.toInt());
     widget->setFont(font);
@@ -20,6 +19,5 @@ void applyPixelSize(QWidget *widget)
 void applyPixelSizes(QWidget *form)
 {
     applyPixelSize(form);
-    for (QWidget *child : form->findChildren<QWidget *>())
-        applyPixelSize(child);
+    for (QWidget *child : form->findChildren<QWidget *>()) applyPixelSize(child);
 }

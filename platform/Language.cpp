@@ -27,7 +27,8 @@ QStringList availableLanguages()
 {
     QStringList languages;
     const QStringList files = QDir(TranslationsFolder)
-                                  .entryList({TranslationPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+                                  .entryList({TranslationPrefix + QStringLiteral("*.qm")},
+                                             QDir::Files, QDir::Name);
     for (const QString &file : files)
         languages << QFileInfo(file).completeBaseName().mid(TranslationPrefix.size());
     return languages;
@@ -66,8 +67,7 @@ QString localizedFile(const QString &path)
 
 Translations::Translations()
     : Translations(chooseLanguage(QLocale::system().uiLanguages(), availableLanguages()))
-{
-}
+{}
 
 Translations::Translations(const QString &language) : previous_(installedLanguage())
 {
@@ -79,7 +79,8 @@ Translations::Translations(const QString &language) : previous_(installedLanguag
     installedLanguage() = language;
     // Qt's own texts (the buttons of its boxes, the line edit's menu), where Qt has them.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
         qt_ = std::move(qt);
     }

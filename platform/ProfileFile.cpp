@@ -158,8 +158,8 @@ void update(const QString &path, const std::function<bool(ProfileText &)> &edit)
         // What stands in the way is named: the lock when it is there (held, or not a file),
         // else the file, whose folder could not be had.
         struct stat st {};
-        throw ProfileWriteError(::lstat(QFile::encodeName(lockFile).constData(), &st) == 0 ? lockFile
-                                                                                          : path);
+        throw ProfileWriteError(
+            ::lstat(QFile::encodeName(lockFile).constData(), &st) == 0 ? lockFile : path);
     }
     ProfileText text = loadForWriting(path);
     if (!edit(text)) return;
@@ -194,15 +194,13 @@ ProfileFile::IntegerEntries integerEntries(const ProfileText &text, const QStrin
 }  // namespace
 
 ProfileWriteError::ProfileWriteError(const QString &path)
-    : std::runtime_error(QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(path).toStdString()),
+    : std::runtime_error(QCoreApplication::translate("ProfileFile", "Unable to write to %1")
+                             .arg(path)
+                             .toStdString()),
       path_(path)
-{
-}
+{}
 
-QString ProfileWriteError::message() const
-{
-    return QString::fromUtf8(what());
-}
+QString ProfileWriteError::message() const { return QString::fromUtf8(what()); }
 
 ProfileFile::ProfileFile(QString fullPath) : path_(std::move(fullPath)) {}
 
@@ -278,7 +276,7 @@ void ProfileFile::writeBool(const QString &section, const QString &key, bool val
 void ProfileFile::eraseSection(const QString &section)
 {
     const QString s = sectionName(section);
-    if (s.isEmpty()) return;   // no section carries an empty name
+    if (s.isEmpty()) return;  // no section carries an empty name
     // Erasing what is not there writes nothing, and so creates no file.
     update(path_, [&](ProfileText &text) { return text.eraseSection(s); });
 }

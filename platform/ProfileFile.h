@@ -48,7 +48,7 @@ class ProfileWriteError : public std::runtime_error {
 public:
     explicit ProfileWriteError(const QString &path);
     QString path() const { return path_; }
-    QString message() const;   // what() as a QString
+    QString message() const;  // what() as a QString
 
 private:
     QString path_;

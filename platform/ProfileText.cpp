@@ -131,10 +131,7 @@ QString cleanProfileName(const QString &name, bool isKey)
     return s;
 }
 
-QString cleanProfileValue(const QString &value)
-{
-    return blanksForControls(value);
-}
+QString cleanProfileValue(const QString &value) { return blanksForControls(value); }
 
 ProfileText::ProfileText(const QByteArray &bytes)
 {
@@ -254,10 +251,9 @@ ProfileText::entries(const QString &section) const
     for (qsizetype i = spans.front().header + 1; i < spans.front().end; ++i) {
         const Line &line = lines_[i];
         if (line.kind != Kind::Key || line.name.isEmpty()) continue;
-        out.emplace_back(line.name, line.hasValue
-                                        ? std::optional<QString>(unquoteProfileValue(
-                                              decode(line.value, line.utf8)))
-                                        : std::nullopt);
+        out.emplace_back(line.name, line.hasValue ? std::optional<QString>(unquoteProfileValue(
+                                                        decode(line.value, line.utf8)))
+                                                  : std::nullopt);
     }
     return out;
 }
@@ -318,13 +314,13 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
         Line &line = lines_[*i];
         const QByteArray t = line.text.trimmed();
         const qsizetype eq = t.indexOf('=');
-        const QByteArray name =
-            line.utf8 ? (eq < 0 ? t : t.left(eq)).trimmed() : line.name.toUtf8();
+        const QByteArray name = line.utf8 ? (eq < 0 ? t : t.left(eq)).trimmed()
+                                          : line.name.toUtf8();
         line = parseLine(name + '=' + value.toUtf8(), line.end);
         return;
     }
-    insertLines(insertionPoint(span), {parseLine(key.toUtf8() + '=' + value.toUtf8(),
-                                                 LineEnd::None)});
+    insertLines(insertionPoint(span),
+                {parseLine(key.toUtf8() + '=' + value.toUtf8(), LineEnd::None)});
 }
 
 bool ProfileText::eraseSection(const QString &section)

@@ -66,17 +66,17 @@ private:
     enum class Kind { Blank, Comment, Section, Key, Other };
     enum class LineEnd : unsigned char { None, Lf, CrLf };
     struct Line {
-        QByteArray text;     // without its line end
-        LineEnd end = LineEnd::None;   // None only for a last line without a line end
+        QByteArray text;              // without its line end
+        LineEnd end = LineEnd::None;  // None only for a last line without a line end
         Kind kind = Kind::Other;
-        bool utf8 = true;    // false: the line reads as Windows-1252
-        QString name;        // section or key name, trimmed; empty for a nameless section
+        bool utf8 = true;  // false: the line reads as Windows-1252
+        QString name;      // section or key name, trimmed; empty for a nameless section
         bool hasValue = false;
-        QByteArray value;    // the key's value, trimmed
+        QByteArray value;  // the key's value, trimmed
     };
     struct Span {
-        qsizetype header = -1;   // index of the section's header line
-        qsizetype end = -1;      // one past its last line
+        qsizetype header = -1;  // index of the section's header line
+        qsizetype end = -1;     // one past its last line
     };
 
     static Line parseLine(const QByteArray &text, LineEnd end);

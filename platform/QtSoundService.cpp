@@ -9,17 +9,14 @@ namespace platform {
 
 namespace {
 
-bool defaultOutputExists()
-{
-    return !QMediaDevices::defaultAudioOutput().isNull();
-}
+bool defaultOutputExists() { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
 }  // namespace
 
 QtSoundService::QtSoundService(SoundUrlLookup soundUrl, DeviceCheck hasDevice)
-    : soundUrl_(soundUrl), hasDevice_(hasDevice ? std::move(hasDevice) : DeviceCheck(defaultOutputExists))
-{
-}
+    : soundUrl_(soundUrl),
+      hasDevice_(hasDevice ? std::move(hasDevice) : DeviceCheck(defaultOutputExists))
+{}
 
 void QtSoundService::play(const QString &name)
 {
@@ -60,7 +57,8 @@ QSoundEffect *QtSoundService::effectFor(const QString &url)
 }  // namespace platform
 
 // The module's export (SoundModule.h): one service for the process.
-extern "C" Q_DECL_EXPORT platform::SoundService *quorbix_sound_service(platform::SoundUrlLookup soundUrl)
+extern "C" Q_DECL_EXPORT platform::SoundService *
+quorbix_sound_service(platform::SoundUrlLookup soundUrl)
 {
     static platform::QtSoundService service(soundUrl);
     static const bool prepared = (service.prepare(platform::kSoundNames), true);

@@ -32,7 +32,7 @@ private:
 
     SoundUrlLookup soundUrl_;
     DeviceCheck hasDevice_;
-    QPointer<QObject> effects_;   // parent of the effects; a child of the application object
+    QPointer<QObject> effects_;  // parent of the effects; a child of the application object
     QPointer<QSoundEffect> current_;
 };
 

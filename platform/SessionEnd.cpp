@@ -40,7 +40,8 @@ extern "C" void onSignal(int)
 
 SessionEnd::SessionEnd(QObject *parent) : QObject(parent)
 {
-    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) return;   // then the signals keep their defaults
+    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;  // then the signals keep their defaults
     writeEnd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SessionEnd::readPipe);
@@ -71,8 +72,7 @@ SessionEnd::~SessionEnd()
 void SessionEnd::readPipe()
 {
     std::array<char, 64> bytes;
-    while (::read(pipe_[0], bytes.data(), bytes.size()) > 0) {
-    }
+    while (::read(pipe_[0], bytes.data(), bytes.size()) > 0) {}
     emit requested();
 }
 

@@ -33,7 +33,7 @@ private:
     void readPipe();
 
     int pipe_[2] = {-1, -1};
-    bool handled_[3] = {};   // per signal watched: SIGTERM, SIGHUP, SIGINT
+    bool handled_[3] = {};  // per signal watched: SIGTERM, SIGHUP, SIGINT
     QSocketNotifier *notifier_ = nullptr;
 };
 

@@ -28,8 +28,7 @@ ModuleSoundService &realService()
 
 ModuleSoundService::ModuleSoundService(Candidates candidates, SoundUrlLookup soundUrl)
     : candidates_(candidates), soundUrl_(soundUrl)
-{
-}
+{}
 
 void ModuleSoundService::play(const QString &name)
 {
@@ -71,10 +70,7 @@ SoundService &soundService()
     return realService();
 }
 
-void setSoundService(SoundService *service)
-{
-    installedService() = service;
-}
+void setSoundService(SoundService *service) { installedService() = service; }
 
 void preloadSoundsAfterFirstPaint(QWidget &window)
 {

@@ -19,7 +19,8 @@ using SoundUrlLookup = QString (*)(const QString &name);
 using SoundModuleEntry = SoundService *(*)(SoundUrlLookup soundUrl);
 inline constexpr char kSoundModuleEntry[] = "quorbix_sound_service";
 // The sounds the game plays, which the module readies when it loads.
-inline const QStringList kSoundNames{QStringLiteral("DIP"), QStringLiteral("GONG"), QStringLiteral("APPLAUSE")};
+inline const QStringList kSoundNames{QStringLiteral("DIP"), QStringLiteral("GONG"),
+                                     QStringLiteral("APPLAUSE")};
 
 // Plays through the first of the candidate modules that loads, loaded on the first play or
 // load(). Nothing loads: every sound is silent, quietly.

@@ -52,8 +52,8 @@ constexpr int greenOf(ColorValue rgb) { return static_cast<int>((rgb >> 8) & 0xF
 constexpr int blueOf(ColorValue rgb) { return static_cast<int>((rgb >> 16) & 0xFF); }
 constexpr ColorValue rgbValue(int red, int green, int blue)
 {
-    return static_cast<ColorValue>(red) | (static_cast<ColorValue>(green) << 8)
-        | (static_cast<ColorValue>(blue) << 16);
+    return static_cast<ColorValue>(red) | (static_cast<ColorValue>(green) << 8) |
+           (static_cast<ColorValue>(blue) << 16);
 }
 
 // Conversions between colour values and Qt's colours.

@@ -29,7 +29,7 @@ QByteArray readProcFile(const char *path, qint64 maxBytes)
 QString passwordEntryName()
 {
     std::vector<char> buffer(4096);
-    passwd entry {};
+    passwd entry{};
     passwd *found = nullptr;
     int error = 0;
     while ((error = ::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found)) ==
@@ -56,7 +56,7 @@ QString loginName()
 OsVersion osVersion()
 {
     OsVersion version;
-    utsname names {};
+    utsname names{};
     if (::uname(&names) != 0) return version;
     version.family = QString::fromLocal8Bit(names.sysname);
     version.release = QString::fromLocal8Bit(names.release);
@@ -76,8 +76,8 @@ MemoryStatus memoryStatus()
     const std::uint64_t unit = haveSystem ? system.mem_unit : 0;
     status.totalBytes = info.totalBytes.value_or(unit * system.totalram);
     // Without MemAvailable (old kernels) free memory and buffers come closest.
-    status.availableBytes =
-        info.availableBytes.value_or(unit * (std::uint64_t(system.freeram) + system.bufferram));
+    status.availableBytes = info.availableBytes.value_or(
+        unit * (std::uint64_t(system.freeram) + system.bufferram));
     return status;
 }
 

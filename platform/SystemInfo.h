@@ -13,8 +13,8 @@ namespace platform {
 QString loginName();
 
 struct OsVersion {
-    QString family;    // kernel name, e.g. "Linux"
-    QString release;   // full release text, e.g. "6.1.0-13-amd64"
+    QString family;   // kernel name, e.g. "Linux"
+    QString release;  // full release text, e.g. "6.1.0-13-amd64"
     int major = 0;
     int minor = 0;
     int build = 0;

@@ -39,7 +39,7 @@ ReleaseNumbers parseKernelRelease(const QString &release)
         while (end < release.size() && release[end].isDigit() && release[end].unicode() < 128) {
             ++end;
         }
-        if (end == pos || end - pos > 9) break;   // no number here, or one too long for an int
+        if (end == pos || end - pos > 9) break;  // no number here, or one too long for an int
         *part = release.mid(pos, end - pos).toInt();
         if (end >= release.size() || release[end] != u'.') break;
         pos = end + 1;
@@ -80,20 +80,20 @@ bool isDiskFileSystem(const QString &type)
     // and the fuse ones are the desktop's views of other places. An overlay stays: in a
     // container it is the disk the game is installed on.
     static const QSet<QString> pseudo = {
-        QStringLiteral("proc"),        QStringLiteral("sysfs"),
-        QStringLiteral("devtmpfs"),    QStringLiteral("devpts"),
-        QStringLiteral("tmpfs"),       QStringLiteral("ramfs"),
-        QStringLiteral("cgroup"),      QStringLiteral("cgroup2"),
-        QStringLiteral("securityfs"),  QStringLiteral("debugfs"),
-        QStringLiteral("tracefs"),     QStringLiteral("pstore"),
-        QStringLiteral("bpf"),         QStringLiteral("mqueue"),
-        QStringLiteral("hugetlbfs"),   QStringLiteral("configfs"),
-        QStringLiteral("fusectl"),     QStringLiteral("autofs"),
-        QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),
-        QStringLiteral("rpc_pipefs"),  QStringLiteral("nsfs"),
-        QStringLiteral("selinuxfs"),   QStringLiteral("squashfs"),
-        QStringLiteral("nfsd"),        QStringLiteral("fuse.gvfsd-fuse"),
-        QStringLiteral("fuse.portal"), QStringLiteral("fuse.lxcfs"),
+        QStringLiteral("proc"),          QStringLiteral("sysfs"),
+        QStringLiteral("devtmpfs"),      QStringLiteral("devpts"),
+        QStringLiteral("tmpfs"),         QStringLiteral("ramfs"),
+        QStringLiteral("cgroup"),        QStringLiteral("cgroup2"),
+        QStringLiteral("securityfs"),    QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),       QStringLiteral("pstore"),
+        QStringLiteral("bpf"),           QStringLiteral("mqueue"),
+        QStringLiteral("hugetlbfs"),     QStringLiteral("configfs"),
+        QStringLiteral("fusectl"),       QStringLiteral("autofs"),
+        QStringLiteral("binfmt_misc"),   QStringLiteral("efivarfs"),
+        QStringLiteral("rpc_pipefs"),    QStringLiteral("nsfs"),
+        QStringLiteral("selinuxfs"),     QStringLiteral("squashfs"),
+        QStringLiteral("nfsd"),          QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("fuse.portal"),   QStringLiteral("fuse.lxcfs"),
         QStringLiteral("fuse.snapfuse"),
     };
     return !type.isEmpty() && !pseudo.contains(type);

@@ -7,10 +7,7 @@ namespace platform {
 namespace {
 
 // "wayland", and the variants for particular graphics drivers ("wayland-egl", ...).
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 }  // namespace
 

@@ -18,12 +18,16 @@ namespace {
 
 // The faces of the main window (the board, the menus and the status bar), then the others.
 constexpr std::array kFirstWindowFontFiles{
-    "fonts/ComicNeue-Regular.otf",  "fonts/ComicNeue-Bold.otf",
-    "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
+    "fonts/ComicNeue-Regular.otf",
+    "fonts/ComicNeue-Bold.otf",
+    "fonts/LiberationSans-Regular.ttf",
+    "fonts/LiberationSans-Bold.ttf",
 };
 constexpr std::array kOtherFontFiles{
-    "fonts/LiberationMono-Regular.ttf", "fonts/EurofurenceBook.ttf",
-    "fonts/EurofurenceDemi.ttf",    "fonts/BiolinumDisplay.otf",
+    "fonts/LiberationMono-Regular.ttf",
+    "fonts/EurofurenceBook.ttf",
+    "fonts/EurofurenceDemi.ttf",
+    "fonts/BiolinumDisplay.otf",
 };
 
 struct Substitution {

@@ -33,8 +33,7 @@ struct ErrorManager {
 // prints nothing.
 void countWarnings(j_common_ptr info, int level)
 {
-    if (level < 0)
-        ++info->err->num_warnings;
+    if (level < 0) ++info->err->num_warnings;
 }
 
 // Holds the decoder state outside the frame that calls setjmp, so nothing the jump skips needs
@@ -54,21 +53,17 @@ public:
 
     bool decode(const QByteArray &data)
     {
-        if (setjmp(errors_.fatal))
-            return false;
+        if (setjmp(errors_.fatal)) return false;
         jpeg_create_decompress(&info_);
         jpeg_mem_src(&info_, reinterpret_cast<const unsigned char *>(data.constData()),
                      static_cast<unsigned long>(data.size()));
-        if (jpeg_read_header(&info_, TRUE) != JPEG_HEADER_OK)
-            return false;
-        if (info_.image_width > kMaxSide || info_.image_height > kMaxSide)
-            return false;
+        if (jpeg_read_header(&info_, TRUE) != JPEG_HEADER_OK) return false;
+        if (info_.image_width > kMaxSide || info_.image_height > kMaxSide) return false;
         info_.out_color_space = JCS_RGB;
         jpeg_start_decompress(&info_);
-        image_ = QImage(static_cast<int>(info_.output_width),
-                        static_cast<int>(info_.output_height), QImage::Format_RGB888);
-        if (image_.isNull() || info_.output_components != 3)
-            return false;
+        image_ = QImage(static_cast<int>(info_.output_width), static_cast<int>(info_.output_height),
+                        QImage::Format_RGB888);
+        if (image_.isNull() || info_.output_components != 3) return false;
         while (info_.output_scanline < info_.output_height) {
             JSAMPROW row = image_.scanLine(static_cast<int>(info_.output_scanline));
             jpeg_read_scanlines(&info_, &row, 1);
@@ -91,11 +86,9 @@ private:
 
 std::optional<QImage> decodeJpeg(const QByteArray &data)
 {
-    if (data.isEmpty())
-        return std::nullopt;
+    if (data.isEmpty()) return std::nullopt;
     Decoder decoder;
-    if (!decoder.decode(data))
-        return std::nullopt;
+    if (!decoder.decode(data)) return std::nullopt;
     return decoder.image().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -104,8 +97,7 @@ QImage gameOverBackground()
     static const QImage background = [] {
         init();
         QFile file(detail::embeddedPath(QStringLiteral("pictures/gameover.jpg")));
-        if (!file.open(QIODevice::ReadOnly))
-            return QImage();
+        if (!file.open(QIODevice::ReadOnly)) return QImage();
         return decodeJpeg(file.readAll()).value_or(QImage());
     }();
     return background;

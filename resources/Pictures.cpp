@@ -23,10 +23,9 @@ constexpr int kMenuIconSize = 16;
 class StripLibrary final : public PictureLibrary {
 public:
     StripLibrary(QString plainStrip, QString yellowStrip, int count, int size)
-        : plainStrip_(std::move(plainStrip)), yellowStrip_(std::move(yellowStrip)),
-          count_(count), size_(size)
-    {
-    }
+        : plainStrip_(std::move(plainStrip)), yellowStrip_(std::move(yellowStrip)), count_(count),
+          size_(size)
+    {}
 
     int count() const override { return count_; }
     int pictureSize() const override { return size_; }
@@ -52,14 +51,11 @@ private:
 
 QPixmap standardPicture(int index, qreal ratio)
 {
-    return detail::pictureFromStrip(QStringLiteral("pictures/standard.png"), index,
-                                    kStandardCount, kStandardSize, ratio);
+    return detail::pictureFromStrip(QStringLiteral("pictures/standard.png"), index, kStandardCount,
+                                    kStandardSize, ratio);
 }
 
-QPixmap emptyCellPicture(qreal ratio)
-{
-    return onWhite({}, kStandardSize, ratio);
-}
+QPixmap emptyCellPicture(qreal ratio) { return onWhite({}, kStandardSize, ratio); }
 
 const PictureLibrary &bigLibrary()
 {
@@ -90,8 +86,8 @@ QPixmap onWhite(const QPixmap &picture, int size, qreal ratio)
 
 QPixmap menuIcon(int n, qreal ratio)
 {
-    return detail::pictureFromStrip(QStringLiteral("pictures/menu_icons.png"), n,
-                                    kMenuIconCount, kMenuIconSize, ratio);
+    return detail::pictureFromStrip(QStringLiteral("pictures/menu_icons.png"), n, kMenuIconCount,
+                                    kMenuIconSize, ratio);
 }
 
 }  // namespace resources

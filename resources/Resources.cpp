@@ -11,10 +11,7 @@
 
 // Q_INIT_RESOURCE must be used outside any namespace. The resources live in a static library,
 // so the linker only keeps them when something calls their registration.
-static void registerEmbeddedFiles()
-{
-    Q_INIT_RESOURCE(quorbix_resources);
-}
+static void registerEmbeddedFiles() { Q_INIT_RESOURCE(quorbix_resources); }
 
 namespace resources {
 
@@ -26,40 +23,29 @@ void init()
 
 namespace detail {
 
-QString embeddedPath(const QString &relative)
-{
-    return QStringLiteral(":/resources/") + relative;
-}
+QString embeddedPath(const QString &relative) { return QStringLiteral(":/resources/") + relative; }
 
 QImage embeddedImage(const QString &relative)
 {
     // QImage rather than QPixmap: kept images outlive the application object safely.
     static QHash<QString, QImage> decoded;
     const auto found = decoded.constFind(relative);
-    if (found != decoded.constEnd())
-        return *found;
+    if (found != decoded.constEnd()) return *found;
     init();
     return *decoded.insert(relative, QImage(embeddedPath(relative)));
 }
 
-qreal pictureRatio(qreal ratio)
-{
-    return ratio > 1 ? ratio : 1;
-}
+qreal pictureRatio(qreal ratio) { return ratio > 1 ? ratio : 1; }
 
 namespace {
 
 // The drawing that serves a picture ratio: the designed one at 1, the double-size one above.
-int drawingScale(qreal ratio)
-{
-    return ratio > 1 ? 2 : 1;
-}
+int drawingScale(qreal ratio) { return ratio > 1 ? 2 : 1; }
 
 // The decoded drawing at the scale (1 or 2), with that scale as its device pixel ratio.
 QImage imageAtScale(const QString &relative, int scale)
 {
-    if (scale == 1)
-        return embeddedImage(relative);
+    if (scale == 1) return embeddedImage(relative);
     QString name = relative;
     name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
     QImage image = embeddedImage(name);
@@ -74,8 +60,8 @@ QPixmap fitted(QImage picture, qreal ratio)
 {
     const int scale = drawingScale(ratio);
     if (ratio != scale) {
-        picture = picture.scaled((QSizeF(picture.size()) * ratio / scale).toSize(), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+        picture = picture.scaled((QSizeF(picture.size()) * ratio / scale).toSize(),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
     }
     return QPixmap::fromImage(picture);
@@ -91,14 +77,12 @@ QPixmap embeddedPixmap(const QString &relative, qreal ratio)
 
 QPixmap pictureFromStrip(const QString &relative, int n, int count, int size, qreal ratio)
 {
-    if (n < 0 || n >= count)
-        return {};
+    if (n < 0 || n >= count) return {};
     ratio = pictureRatio(ratio);
     const int scale = drawingScale(ratio);
     const QImage strip = imageAtScale(relative, scale);
     const int side = size * scale;
-    if (strip.width() < count * side || strip.height() < side)
-        return {};
+    if (strip.width() < count * side || strip.height() < side) return {};
     return fitted(strip.copy(n * side, 0, side, side), ratio);
 }
 
@@ -111,8 +95,7 @@ QIcon iconAtBothSizes(const std::function<QPixmap(qreal ratio)> &picture)
     QIcon icon(picture(1));
     // The application's ratio is that of its most scaled screen.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
-    if (!icon.isNull() && ratio > 1)
-        icon.addPixmap(picture(ratio));
+    if (!icon.isNull() && ratio > 1) icon.addPixmap(picture(ratio));
     return icon;
 }
 
@@ -128,10 +111,7 @@ QIcon applicationIcon()
     return icon;
 }
 
-QPixmap windowIcon()
-{
-    return embeddedPixmap(QStringLiteral("icons/32.png"), 1);
-}
+QPixmap windowIcon() { return embeddedPixmap(QStringLiteral("icons/32.png"), 1); }
 
 QPixmap aboutHeader(qreal ratio)
 {
@@ -162,8 +142,7 @@ QString otherProgramsHtml()
 {
     init();
     QFile file(detail::embeddedPath(QStringLiteral("about/otherprograms.html")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll());
 }
 
@@ -176,8 +155,7 @@ QString soundUrl(const QString &name)
         {QStringLiteral("APPLAUSE"), QStringLiteral("sounds/applause.wav")},
     };
     const auto found = files.constFind(name.toUpper());
-    if (found == files.constEnd())
-        return {};
+    if (found == files.constEnd()) return {};
     init();
     return QStringLiteral("qrc") + detail::embeddedPath(*found);
 }

@@ -46,8 +46,8 @@ public:
     virtual QPixmap plain(int n, qreal ratio) const = 0;     // null pixmap when n is out of range
     virtual QPixmap onYellow(int n, qreal ratio) const = 0;  // null pixmap when n is out of range
 };
-const PictureLibrary &bigLibrary();     // 87 pictures, 32 x 32
-const PictureLibrary &smallLibrary();   // 80 pictures, 16 x 16
+const PictureLibrary &bigLibrary();    // 87 pictures, 32 x 32
+const PictureLibrary &smallLibrary();  // 80 pictures, 16 x 16
 
 // A white square of size x size with the picture drawn on it through its mask, as a board cell
 // or a choice box shows a library picture; a null picture leaves the square white.
@@ -77,7 +77,7 @@ QPixmap aboutBackgroundTile(qreal ratio = 1);  // "BACKGND"
 QPixmap aboutToolBand(qreal ratio = 1);        // the tool strip's band
 QPixmap aboutInfoGlyph(qreal ratio = 1);       // picture button "show hardisk preferences"
 QPixmap aboutCloseGlyph(qreal ratio = 1);      // picture button "Close About Box"
-QString otherProgramsHtml();    // the second page's list of our other programs
+QString otherProgramsHtml();                   // the second page's list of our other programs
 
 // Resource path ("qrc:/...") of the sound "DIP", "GONG" or "APPLAUSE"; empty when unknown.
 QString soundUrl(const QString &name);

@@ -45,9 +45,8 @@ int widthForCaption(const QWidget &window)
 // Points and bonus are each within 32 bits, their sum need not be: the entry is clamped.
 int entryTotal(int points, int bonus)
 {
-    return static_cast<int>(std::clamp<qint64>(qint64(points) + bonus,
-                                               std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<qint64>(
+        qint64(points) + bonus, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // Whether a finished game with these points earns a place in the list of its mode.
@@ -75,10 +74,7 @@ THighScoreForm::THighScoreForm(QWidget *parent)
     ui->vl->setAccessibleName(tr("High scores"));
 }
 
-THighScoreForm::~THighScoreForm()
-{
-    FormDestroy();
-}
+THighScoreForm::~THighScoreForm() { FormDestroy(); }
 
 void THighScoreForm::showEvent(QShowEvent *event)
 {
@@ -95,16 +91,14 @@ void THighScoreForm::FormActivate()
 {
     LoadScores();
     // A mode without a list has nowhere to keep a name; asking for one would only lose it.
-    if (loaded_ && addValue_ && scores_.Qualifies(actualScore_))
-        askForName();
+    if (loaded_ && addValue_ && scores_.Qualifies(actualScore_)) askForName();
     ShowScores();
 }
 
 void THighScoreForm::LoadScores()
 {
     const QString section = ScoreSectionName(mode_);
-    if (section.isEmpty())
-        return;
+    if (section.isEmpty()) return;
     scores_.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), section);
     setWindowTitle(tr(section.toLatin1().constData()));
     loaded_ = true;
@@ -131,11 +125,9 @@ void THighScoreForm::askForName()
         edit->setMinimumWidth(widthForCaption(prompt));
     }
     // A session that ends stops the prompt's loop: the name in the field counts as given.
-    if (prompt.exec() != QDialog::Accepted && !sessionEnding_)
-        return;
+    if (prompt.exec() != QDialog::Accepted && !sessionEnding_) return;
     const QString name = StorableName(prompt.textValue());
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty()) return;
     lastTotal_ = entryTotal(actualScore_, bonus_);
     scores_.Insert(name, lastTotal_);
     added_ = NewEntry{name, actualScore_, lastTotal_};
@@ -150,11 +142,9 @@ void THighScoreForm::ShowScores()
         ui->vl->setItem(row, 0, new QTableWidgetItem(entries[std::size_t(row)].name));
         ui->vl->setItem(row, 1,
                         new QTableWidgetItem(QString::number(entries[std::size_t(row)].score)));
-        if (entries[std::size_t(row)].score == lastTotal_)
-            selected = row;
+        if (entries[std::size_t(row)].score == lastTotal_) selected = row;
     }
-    if (!entries.empty())
-        ui->vl->selectRow(selected);
+    if (!entries.empty()) ui->vl->selectRow(selected);
 }
 
 void THighScoreForm::closeEvent(QCloseEvent *event)
@@ -176,15 +166,11 @@ void THighScoreForm::reject()
     QDialog::reject();
 }
 
-void THighScoreForm::EndSession()
-{
-    sessionEnding_ = true;
-}
+void THighScoreForm::EndSession() { sessionEnding_ = true; }
 
 void THighScoreForm::FormClose()
 {
-    if (closing_)
-        return;   // already shrinking; the close goes on when it ends
+    if (closing_) return;  // already shrinking; the close goes on when it ends
     const QRect from = geometry();
     closing_ = new QPropertyAnimation(this, "geometry", this);
     closing_->setDuration(std::max(0, closingDuration_));
@@ -202,8 +188,7 @@ void THighScoreForm::FormClose()
 
 void THighScoreForm::FormDestroy()
 {
-    if (!loaded_)
-        return;
+    if (!loaded_) return;
     try {
         SaveScores();
     } catch (const platform::ProfileWriteError &error) {
@@ -211,13 +196,10 @@ void THighScoreForm::FormDestroy()
     }
 }
 
-void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
-                    bool soundsOn)
+void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus, bool soundsOn)
 {
-    if (AddEntry && !earnsPlace(mode, points))
-        return;
-    if (AddEntry && soundsOn)
-        platform::PlaySound(QStringLiteral("APPLAUSE"));
+    if (AddEntry && !earnsPlace(mode, points)) return;
+    if (AddEntry && soundsOn) platform::PlaySound(QStringLiteral("APPLAUSE"));
     THighScoreForm form(parent);
     form.setAddValue(AddEntry);
     form.setMode(mode);
@@ -230,15 +212,14 @@ void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bo
 
 void StoreHighScoreAtSessionEnd(QWidget *parent, int mode, int points, int bonus)
 {
-    if (!earnsPlace(mode, points))
-        return;
+    if (!earnsPlace(mode, points)) return;
     const QString name = StorableName(platform::loginName());
-    if (name.isEmpty())
-        return;
+    if (name.isEmpty()) return;
     ScoreList scores;
     platform::ProfileFile file(platform::highScoreFilePath());
     try {
-        scores.SaveScores(file, ScoreSectionName(mode), NewEntry{name, points, entryTotal(points, bonus)});
+        scores.SaveScores(file, ScoreSectionName(mode),
+                          NewEntry{name, points, entryTotal(points, bonus)});
     } catch (const platform::ProfileWriteError &error) {
         showWriteError(parent, error);
     }

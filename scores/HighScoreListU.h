@@ -74,7 +74,7 @@ private:
     int mode_ = 0;
     int closingDuration_ = 1000;
     int lastTotal_ = 0;
-    std::optional<NewEntry> added_;   // the entry this opening added, applied again when saving
+    std::optional<NewEntry> added_;  // the entry this opening added, applied again when saving
     bool activated_ = false;
     bool sessionEnding_ = false;
     bool loaded_ = false;
@@ -86,8 +86,7 @@ private:
 // the list. With AddEntry true it opens only for a game that earns a place (its points, without
 // the bonus, above the lowest stored score) in a mode that has a list, after starting
 // "APPLAUSE" when sounds are on; otherwise nothing is shown and the file is only read.
-void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus,
-                    bool soundsOn);
+void ShowHighScores(QWidget *parent, bool AddEntry, int mode, int points, int bonus, bool soundsOn);
 
 // What the game-over window leads to when the desktop session ends before the high score window
 // can ask for a name: a game that earns a place is stored, without a window, under the name the

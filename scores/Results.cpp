@@ -26,10 +26,7 @@ TResultForm::TResultForm(QWidget *parent)
 
 TResultForm::~TResultForm() = default;
 
-QLabel *TResultForm::label6() const
-{
-    return ui->Label6;
-}
+QLabel *TResultForm::label6() const { return ui->Label6; }
 
 void TResultForm::FormActivate()
 {
@@ -40,18 +37,15 @@ void TResultForm::FormActivate()
     // Labels take the size of their text; a line longer than the window is cut at its edge.
     for (QLabel *label : {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6})
         label->adjustSize();
-    setAccessibleDescription(QStringList{results_, leftover_, bonus_, ui->Label6->text()}.join(QLatin1Char('\n')));
+    setAccessibleDescription(
+        QStringList{results_, leftover_, bonus_, ui->Label6->text()}.join(QLatin1Char('\n')));
 }
 
-void TResultForm::SpeedButton1Click()
-{
-    accept();
-}
+void TResultForm::SpeedButton1Click() { accept(); }
 
 bool TResultForm::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+    if (event->type() == QEvent::WindowActivate) FormActivate();
     return QDialog::event(event);
 }
 
@@ -68,19 +62,15 @@ void TResultForm::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        accept();
-        break;
-    default:
-        QDialog::keyPressEvent(event);
+    case Qt::Key_Escape: accept(); break;
+    default: QDialog::keyPressEvent(event);
     }
 }
 
 bool TResultForm::isDragPoint(const QPoint &pos) const
 {
     for (const QToolButton *button : findChildren<QToolButton *>()) {
-        if (QRect(button->mapTo(this, QPoint(0, 0)), button->size()).contains(pos))
-            return false;
+        if (QRect(button->mapTo(this, QPoint(0, 0)), button->size()).contains(pos)) return false;
     }
     return rect().contains(pos);
 }
@@ -98,8 +88,7 @@ void TResultForm::mousePressEvent(QMouseEvent *event)
         return;
     }
     event->accept();
-    if (!startSystemMove())
-        dragOffset_ = event->globalPosition().toPoint() - pos();
+    if (!startSystemMove()) dragOffset_ = event->globalPosition().toPoint() - pos();
 }
 
 void TResultForm::mouseMoveEvent(QMouseEvent *event)

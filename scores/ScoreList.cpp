@@ -16,11 +16,11 @@ QString ScoreSectionName(int mode)
     // The file's section names, never translated; the high score window shows them translated
     // as its title.
     static const std::array<const char *, 4> names = {
-        QT_TRANSLATE_NOOP("THighScoreForm", "high score"), QT_TRANSLATE_NOOP("THighScoreForm", "high score: shifter"),
+        QT_TRANSLATE_NOOP("THighScoreForm", "high score"),
+        QT_TRANSLATE_NOOP("THighScoreForm", "high score: shifter"),
         QT_TRANSLATE_NOOP("THighScoreForm", "high score: Add Row"),
         QT_TRANSLATE_NOOP("THighScoreForm", "high score: Megashift Row")};
-    if (mode < 0 || mode >= int(names.size()))
-        return {};
+    if (mode < 0 || mode >= int(names.size())) return {};
     return QString::fromLatin1(names[std::size_t(mode)]);
 }
 
@@ -33,23 +33,17 @@ QString NameFromKey(const QString &key)
 int LowestStoredScore(int mode)
 {
     const QString section = ScoreSectionName(mode);
-    if (section.isEmpty())
-        return -1;
+    if (section.isEmpty()) return -1;
     // A value that does not read as a number counts as 0.
     const auto stored =
         platform::ProfileFile(platform::highScoreFilePath()).readIntegerSection(section, 0);
-    if (stored.size() < std::size_t(ScoreList::Capacity))
-        return -1;
+    if (stored.size() < std::size_t(ScoreList::Capacity)) return -1;
     int lowest = std::numeric_limits<int>::max();
-    for (const auto &entry : stored)
-        lowest = std::min(lowest, entry.second);
+    for (const auto &entry : stored) lowest = std::min(lowest, entry.second);
     return lowest;
 }
 
-QString StorableName(const QString &typed)
-{
-    return platform::cleanProfileName(typed, true);
-}
+QString StorableName(const QString &typed) { return platform::cleanProfileName(typed, true); }
 
 void ScoreList::LoadScores(const platform::ProfileFile &file, const QString &section)
 {
@@ -76,8 +70,7 @@ void ScoreList::SaveScores(platform::ProfileFile &file, const QString &section,
         written.append(stored);
         // Another game may have filled the list with better scores meanwhile: then this one no
         // longer earns a place, and putting it in would push out a better entry.
-        if (added && written.Qualifies(added->points))
-            written.Insert(added->name, added->total);
+        if (added && written.Qualifies(added->points)) written.Insert(added->name, added->total);
         return written.keyValues();
     });
     entries_ = std::move(written.entries_);
@@ -95,8 +88,7 @@ platform::ProfileFile::KeyValues ScoreList::keyValues() const
 
 int ScoreList::LowestScore() const
 {
-    if (entries_.empty())
-        return 0;
+    if (entries_.empty()) return 0;
     return std::min_element(entries_.begin(), entries_.end(),
                             [](const Tscore &a, const Tscore &b) { return a.score < b.score; })
         ->score;
@@ -119,8 +111,7 @@ void ScoreList::Insert(const QString &name, int score)
 
 void ScoreList::append(const std::vector<std::pair<QString, int>> &stored)
 {
-    for (const auto &[key, score] : stored)
-        entries_.push_back(Tscore{NameFromKey(key), score});
+    for (const auto &[key, score] : stored) entries_.push_back(Tscore{NameFromKey(key), score});
     sort();
 }
 
@@ -128,5 +119,5 @@ void ScoreList::sort()
 {
     // Equal scores keep their order, so a list read back from the file stays as it is.
     std::stable_sort(entries_.begin(), entries_.end(),
-              [](const Tscore &a, const Tscore &b) { return a.score > b.score; });
+                     [](const Tscore &a, const Tscore &b) { return a.score > b.score; });
 }

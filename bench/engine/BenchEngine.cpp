@@ -62,7 +62,7 @@ std::vector<Position> positions(GameMode mode, bool feeding = false)
             game.SelectGroup();
             counter.refills = 0;
             const bool over = game.RemoveGroup().gameOver;
-            game.SelectGroup();   // the press that ends the double-click
+            game.SelectGroup();  // the press that ends the double-click
             if (!feeding || counter.refills > 0) out.push_back(p);
             if (over) break;
         }
@@ -83,7 +83,7 @@ BENCHMARK(BM_NewGame);
 
 void BM_SelectGroupWholeField(benchmark::State &state)
 {
-    Game game;   // before any deal: one group of all 132 cells
+    Game game;  // before any deal: one group of all 132 cells
     game.DrawGrid1SelectCell(5, 6);
     for (auto _ : state) benchmark::DoNotOptimize(game.SelectGroup());
     state.counters["points"] = game.SelectGroup().previewPoints;
@@ -119,10 +119,20 @@ void BM_PressOnly(benchmark::State &state) { pressOnPositions<false>(state); }
 
 // Any removal, and removals that feed.
 BENCHMARK(BM_PressAndRemove)
-    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})->Args({2, 1})->Args({3, 1})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({3, 0})
+    ->Args({2, 1})
+    ->Args({3, 1})
     ->ArgNames({"mode", "feeding"});
 BENCHMARK(BM_PressOnly)
-    ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({3, 0})->Args({2, 1})->Args({3, 1})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({3, 0})
+    ->Args({2, 1})
+    ->Args({3, 1})
     ->ArgNames({"mode", "feeding"});
 
 // A whole game: the deal, then moves on the first movable cell from a wandering start, with the

@@ -42,7 +42,7 @@ ShownBox answerMessageBox(Action action)
         }
     });
     action();
-    QCoreApplication::processEvents();   // lets the answer go off when no box came
+    QCoreApplication::processEvents();  // lets the answer go off when no box came
     return seen;
 }
 
@@ -55,7 +55,7 @@ protected:
         resources::init();
         resources::registerFonts();
     }
-    TempExeDir exe;   // the program is "<temp>/quorbix"
+    TempExeDir exe;  // the program is "<temp>/quorbix"
 };
 
 }  // namespace
@@ -68,8 +68,8 @@ TEST_F(AboutBoxTest, TheComponentStartsWithItsOwnSettings)
     EXPECT_EQ(dlg.ProductName(), QStringLiteral("quorbix"));
     EXPECT_TRUE(dlg.Version().isEmpty());
     const QString maker = QStringLiteral(" ") + platform::maker::kName;
-    EXPECT_TRUE(dlg.Copyright() == QString::number(year) + maker
-                || dlg.Copyright() == QString::number(year - 1) + maker)
+    EXPECT_TRUE(dlg.Copyright() == QString::number(year) + maker ||
+                dlg.Copyright() == QString::number(year - 1) + maker)
         << dlg.Copyright().toStdString();
     ASSERT_EQ(dlg.AboutText().size(), 5);
     EXPECT_EQ(dlg.AboutText()[0], QStringLiteral("      About quorbix"));
@@ -92,21 +92,24 @@ TEST_F(AboutBoxTest, TheGameSetsItsTextColoursAndFonts)
     const QStringList text = dlg.AboutText();
     ASSERT_EQ(text.size(), 36);
     EXPECT_EQ(text[3], QStringLiteral("How it works"));
-    EXPECT_EQ(text.mid(5, 3), (QStringList{QStringLiteral("In the box are 26 balls with 5 different colors."),
-                                           QStringLiteral("By doubleclick on two or more balls horizontaly"),
-                                           QStringLiteral("or vertically connected, they will disapear.")}));
-    EXPECT_EQ(text.mid(9, 3), (QStringList{QStringLiteral("As more balls you get with the same color "),
-                                           QStringLiteral("in a single turn, as more points you "),
-                                           QStringLiteral("receive.")}));
-    EXPECT_EQ(text.mid(13, 2), (QStringList{QStringLiteral("At the end you get bonus points as less balls"),
-                                            QStringLiteral("you have left over")}));
+    EXPECT_EQ(text.mid(5, 3),
+              (QStringList{QStringLiteral("In the box are 26 balls with 5 different colors."),
+                           QStringLiteral("By doubleclick on two or more balls horizontaly"),
+                           QStringLiteral("or vertically connected, they will disapear.")}));
+    EXPECT_EQ(text.mid(9, 3),
+              (QStringList{QStringLiteral("As more balls you get with the same color "),
+                           QStringLiteral("in a single turn, as more points you "),
+                           QStringLiteral("receive.")}));
+    EXPECT_EQ(text.mid(13, 2),
+              (QStringList{QStringLiteral("At the end you get bonus points as less balls"),
+                           QStringLiteral("you have left over")}));
     EXPECT_EQ(text[17], QStringLiteral("                       Credits"));
     for (int empty : {3, 5, 9, 13, 16, 17, 29, 30, 33, 34, 35, 36})
         EXPECT_TRUE(text[empty - 1].isEmpty()) << "line " << empty;
     for (int i = 18; i < 28; ++i)
         EXPECT_TRUE(text[i].startsWith(QLatin1Char(' '))) << "credits line " << i + 1;
 
-    EXPECT_EQ(dlg.ProductName(), QStringLiteral("quorbix"));   // the set name is only kept
+    EXPECT_EQ(dlg.ProductName(), QStringLiteral("quorbix"));  // the set name is only kept
     EXPECT_EQ(dlg.BackCol(), QColor(Qt::black));
     EXPECT_EQ(dlg.AFont(), TextFont::pixels(QStringLiteral("Arial"), 12, Qt::yellow));
     EXPECT_FALSE(dlg.aShadow());
@@ -118,7 +121,8 @@ TEST_F(AboutBoxTest, TheGameSetsItsTextColoursAndFonts)
 TEST_F(AboutBoxTest, AMovieSpeedOutsideOneTo99IsTakenAs50)
 {
     TAboutBoxDlg dlg;
-    for (auto [written, stored] : {std::pair{0, 50}, {-3, 50}, {100, 50}, {1000, 50}, {1, 1}, {99, 99}}) {
+    for (auto [written, stored] :
+         {std::pair{0, 50}, {-3, 50}, {100, 50}, {1000, 50}, {1, 1}, {99, 99}}) {
         dlg.setMovieSpeed(written);
         EXPECT_EQ(dlg.MovieSpeed(), stored) << written;
     }
@@ -133,7 +137,7 @@ TEST_F(AboutBoxTest, TheWindowShowsTheProgramsVersionNameAndCopyright)
     const auto box = dlg.CreateBox(nullptr);
     const auto &ui = box->ui;
     EXPECT_EQ(box->size(), QSize(440, 392));
-    EXPECT_EQ(ui.VersNo->text(), QStringLiteral("1.0"));   // the build's version is 1.0.0.0
+    EXPECT_EQ(ui.VersNo->text(), QStringLiteral("1.0"));  // the build's version is 1.0.0.0
     EXPECT_EQ(ui.Release->text(), QStringLiteral("0"));
     EXPECT_EQ(ui.Build->text(), QStringLiteral("0"));
     EXPECT_EQ(ui.LblCopyright->text(), QStringLiteral("©"));
@@ -158,7 +162,8 @@ TEST_F(AboutBoxTest, TheBinaryClockAndTheCaptionAt130509)
     const QLocale locale = QLocale::system();
     const qsizetype minutes = title.indexOf(locale.toString(QTime(13, 5, 9), QStringLiteral("mm")));
     EXPECT_GT(minutes, 0) << title.toStdString();
-    EXPECT_GT(title.indexOf(locale.toString(QTime(13, 5, 9), QStringLiteral("ss")), minutes), minutes)
+    EXPECT_GT(title.indexOf(locale.toString(QTime(13, 5, 9), QStringLiteral("ss")), minutes),
+              minutes)
         << title.toStdString();
 
     const QColor silver(192, 192, 192), navy(0, 0, 128);
@@ -172,9 +177,10 @@ TEST_F(AboutBoxTest, TheBinaryClockAndTheCaptionAt130509)
             weight *= 2;
         }
     };
-    expectColumn({ui.Label4, ui.Label3, ui.Label2, ui.Label1, ui.Label0}, 13);          // 1, 4, 8
+    expectColumn({ui.Label4, ui.Label3, ui.Label2, ui.Label1, ui.Label0}, 13);  // 1, 4, 8
     expectColumn({ui.Label15, ui.Label9, ui.Label8, ui.Label7, ui.Label6, ui.Label5}, 5);  // 1, 4
-    expectColumn({ui.Label16, ui.Label14, ui.Label13, ui.Label12, ui.Label11, ui.Label10}, 9);  // 1, 8
+    expectColumn({ui.Label16, ui.Label14, ui.Label13, ui.Label12, ui.Label11, ui.Label10},
+                 9);  // 1, 8
 }
 
 TEST_F(AboutBoxTest, WithTheMovieTheScrollerTakesThePlaceOfTheStaticText)
@@ -220,7 +226,8 @@ TEST_F(AboutBoxTest, TheStaticTextIsDraggedWithinItsFrameWithTheHand)
     const auto send = [text](QEvent::Type type, int frameY, Qt::MouseButtons buttons) {
         const QPointF local(10, frameY - text->y());
         QMouseEvent e(type, local, text->mapToGlobal(local),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
         QCoreApplication::sendEvent(text, &e);
     };
     send(QEvent::MouseButtonPress, 60, Qt::LeftButton);
@@ -229,10 +236,10 @@ TEST_F(AboutBoxTest, TheStaticTextIsDraggedWithinItsFrameWithTheHand)
     send(QEvent::MouseMove, 20, Qt::LeftButton);
     EXPECT_EQ(text->y(), -40);
     send(QEvent::MouseMove, -5000, Qt::LeftButton);
-    EXPECT_EQ(text->y(), frame - text->height());   // the last line at the frame's bottom
+    EXPECT_EQ(text->y(), frame - text->height());  // the last line at the frame's bottom
     send(QEvent::MouseMove, 5000, Qt::LeftButton);
-    EXPECT_EQ(text->y(), 0);                        // the first line at the frame's top
-    send(QEvent::MouseMove, -30, Qt::NoButton);     // moving without the button held
+    EXPECT_EQ(text->y(), 0);                     // the first line at the frame's top
+    send(QEvent::MouseMove, -30, Qt::NoButton);  // moving without the button held
     EXPECT_EQ(text->y(), 0);
     send(QEvent::MouseButtonRelease, 0, Qt::NoButton);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -252,13 +259,14 @@ TEST_F(AboutBoxTest, ClosingWhileTheTextIsHeldRestoresThePointer)
 
 TEST(SystemInfoText, TheMessageIsBuiltFromTheGivenValues)
 {
-    const platform::OsVersion os{QStringLiteral("Linux"), QStringLiteral("6.1.0-13-amd64"), 6, 1, 0x12345};
-    const platform::MemoryStatus memory{64ull << 30, (5ull << 30) + 1023};   // beyond 32 bits
+    const platform::OsVersion os{QStringLiteral("Linux"), QStringLiteral("6.1.0-13-amd64"), 6, 1,
+                                 0x12345};
+    const platform::MemoryStatus memory{64ull << 30, (5ull << 30) + 1023};  // beyond 32 bits
     const std::vector<platform::DriveSpace> two{{QStringLiteral("/"), (1000ull << 20) + 5},
                                                 {QStringLiteral("/home"), 3ull << 40}};
     const SystemInfoTexts t = systemInfoTexts(os, memory, two);
     EXPECT_EQ(t.family, QStringLiteral("Linux"));
-    EXPECT_EQ(t.version, QStringLiteral("6.1   Build : 9029"));   // the build's low 16 bits
+    EXPECT_EQ(t.version, QStringLiteral("6.1   Build : 9029"));  // the build's low 16 bits
     EXPECT_EQ(t.memory, QStringLiteral("Tot: 67108864 KB     Avl: 5242880 KB"));
     EXPECT_EQ(t.firstDrives, QStringLiteral("/: 1000 MB  /home: 3145728 MB  "));
     EXPECT_TRUE(t.otherDrives.isEmpty());
@@ -284,7 +292,8 @@ TEST_F(AboutBoxTest, TheDiskButtonShowsTheSystemInformation)
     texts.family = QStringLiteral("Linux");
     texts.firstDrives = QStringLiteral("/: 12 MB  ");
     box.setSystemInfo(texts);
-    const ShownBox shown = answerMessageBox([&] { QTest::mouseClick(box.ui.SpeedButton2, Qt::LeftButton); });
+    const ShownBox shown = answerMessageBox(
+        [&] { QTest::mouseClick(box.ui.SpeedButton2, Qt::LeftButton); });
     EXPECT_TRUE(shown.shown);
     EXPECT_EQ(shown.text, systemInfoMessage(texts));
 }
@@ -294,23 +303,30 @@ TEST_F(AboutBoxTest, TheLinksGoThroughTheShellAndAFailedMailIsReported)
     TAboutBox box;
     QStringList urls, mails;
     bool mailWorks = false;
-    box.setShell([&](const QString &url) { urls << url; return true; },
-                 [&](const QString &address, const QString &subject) {
-                     mails << address + QLatin1Char('|') + subject;
-                     return mailWorks;
-                 });
+    box.setShell(
+        [&](const QString &url) {
+            urls << url;
+            return true;
+        },
+        [&](const QString &address, const QString &subject) {
+            mails << address + QLatin1Char('|') + subject;
+            return mailWorks;
+        });
 
     QTest::mouseClick(box.ui.LblHomepage, Qt::LeftButton);
     EXPECT_EQ(urls, QStringList{QString::fromLatin1(platform::maker::kWebAddress)});
 
-    const ShownBox failed = answerMessageBox([&] { QTest::mouseClick(box.ui.LblMail, Qt::LeftButton); });
+    const ShownBox failed = answerMessageBox(
+        [&] { QTest::mouseClick(box.ui.LblMail, Qt::LeftButton); });
     EXPECT_TRUE(failed.shown);
     EXPECT_EQ(failed.text, QStringLiteral("An Error occurred with Mail!"));
     EXPECT_EQ(failed.icon, QMessageBox::Critical);
-    EXPECT_EQ(mails, QStringList{QString::fromLatin1(platform::maker::kMailAddress) + QLatin1Char('|') + exe.exePath()});
+    EXPECT_EQ(mails, QStringList{QString::fromLatin1(platform::maker::kMailAddress) +
+                                 QLatin1Char('|') + exe.exePath()});
 
     mailWorks = true;
-    EXPECT_FALSE(answerMessageBox([&] { QTest::mouseClick(box.ui.LblMail, Qt::LeftButton); }).shown);
+    EXPECT_FALSE(
+        answerMessageBox([&] { QTest::mouseClick(box.ui.LblMail, Qt::LeftButton); }).shown);
 }
 
 TEST_F(AboutBoxTest, TheToolStripSwitchesBetweenTheAboutPageAndOurOtherPrograms)
@@ -378,8 +394,15 @@ TEST_F(AboutBoxTest, AScreenReaderHearsTheClockAsOneTimeAndReachesTheLinksByKeyb
 {
     TAboutBox box;
     QStringList urls, mails;
-    box.setShell([&](const QString &url) { urls << url; return true; },
-                 [&](const QString &address, const QString &) { mails << address; return true; });
+    box.setShell(
+        [&](const QString &url) {
+            urls << url;
+            return true;
+        },
+        [&](const QString &address, const QString &) {
+            mails << address;
+            return true;
+        });
     box.show();
     box.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
@@ -394,15 +417,18 @@ TEST_F(AboutBoxTest, AScreenReaderHearsTheClockAsOneTimeAndReachesTheLinksByKeyb
     EXPECT_TRUE(box.windowTitle().endsWith(QStringLiteral("Time: ") + time)) << time.toStdString();
     EXPECT_EQ(clock->childCount(), 0);
 
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton1)->text(QAccessible::Name), "Close");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton2)->text(QAccessible::Name), "System information");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton1)->text(QAccessible::Name),
+              "Close");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box.ui.SpeedButton2)->text(QAccessible::Name),
+              "System information");
 
     // Tab reaches the mail link, which is read as one, and Enter opens it.
     QAccessibleInterface *mail = QAccessible::queryAccessibleInterface(box.ui.LblMail);
     EXPECT_EQ(mail->role(), QAccessible::Link);
     EXPECT_EQ(mail->text(QAccessible::Name), "Mail me!");
     for (int i = 0; i < 20 && !box.ui.LblMail->hasFocus(); ++i)
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box,
+                        Qt::Key_Tab);
     ASSERT_TRUE(box.ui.LblMail->hasFocus());
     QTest::keyClick(box.ui.LblMail, Qt::Key_Return);
     EXPECT_EQ(mails, QStringList{QString::fromLatin1(platform::maker::kMailAddress)});

@@ -10,7 +10,7 @@ namespace {
 TextFont boldDefault()
 {
     TextFont f = TextFont::points(QStringLiteral("Liberation Mono"), 9, Qt::white);
-    f.font.setBold(true);   // every line starts from the default font without its style
+    f.font.setBold(true);  // every line starts from the default font without its style
     f.font.setItalic(true);
     return f;
 }
@@ -44,10 +44,10 @@ TEST(MovieLine, BracketsAreNeverDrawnAndUnknownTagsDoNothing)
     EXPECT_FALSE(unknown.centred);
 
     EXPECT_EQ(parse(QStringLiteral("a]b")).text, QStringLiteral("ab"));
-    EXPECT_EQ(parse(QStringLiteral("a[b")).text, QStringLiteral("a"));   // a tag never closed
+    EXPECT_EQ(parse(QStringLiteral("a[b")).text, QStringLiteral("a"));  // a tag never closed
     EXPECT_FALSE(parse(QStringLiteral("[center")).centred);
-    EXPECT_FALSE(parse(QStringLiteral("[B]x")).font.font.bold());        // tags match case
-    EXPECT_FALSE(parse(QStringLiteral("[ center]x")).centred);           // ... and exactly
+    EXPECT_FALSE(parse(QStringLiteral("[B]x")).font.font.bold());  // tags match case
+    EXPECT_FALSE(parse(QStringLiteral("[ center]x")).centred);     // ... and exactly
 }
 
 TEST(MovieLine, TagsActOnTheWholeLineWhereverTheyStand)
@@ -68,15 +68,16 @@ TEST(MovieLine, SizeFontAndColourTags)
     EXPECT_EQ(parse(QStringLiteral("[color=$FF0000]x")).font.color, QColor(0, 0, 255));
     EXPECT_EQ(parse(QStringLiteral("[color=$00FF00]x")).font.color, QColor(0, 255, 0));
     EXPECT_EQ(parse(QStringLiteral("[color=0x102030]x")).font.color, QColor(0x30, 0x20, 0x10));
-    EXPECT_EQ(parse(QStringLiteral("[color=$FF00000F]x")).font.color, platform::toQColor(platform::clBtnFace));
+    EXPECT_EQ(parse(QStringLiteral("[color=$FF00000F]x")).font.color,
+              platform::toQColor(platform::clBtnFace));
 }
 
 TEST(MovieLine, ASizeOrColourThatIsNotANumberIsIgnored)
 {
     const TextFont plain = parse(QStringLiteral("x")).font;
-    for (const char *bad : {"[size=abc]x", "[size=]x", "[size=12pt]x", "[size=99999999999]x",
-                            "[color=$xyz]x", "[color=12abc]x", "[color=]x", "[color=$]x",
-                            "[color=$123456789]x", "[size=0]x"}) {
+    for (const char *bad :
+         {"[size=abc]x", "[size=]x", "[size=12pt]x", "[size=99999999999]x", "[color=$xyz]x",
+          "[color=12abc]x", "[color=]x", "[color=$]x", "[color=$123456789]x", "[size=0]x"}) {
         const MovieLine line = parse(QString::fromLatin1(bad));
         EXPECT_EQ(line.text, QStringLiteral("x")) << bad;
         EXPECT_EQ(line.font, plain) << bad;
@@ -96,5 +97,5 @@ TEST(MovieLine, TagNumbers)
     EXPECT_FALSE(parseTagNumber(QStringLiteral("12 ")));
     EXPECT_FALSE(parseTagNumber(QStringLiteral("-")));
     EXPECT_FALSE(parseTagNumber(QStringLiteral("$-1")));
-    EXPECT_FALSE(parseTagNumber(QStringLiteral("١٢")));   // digits of another script
+    EXPECT_FALSE(parseTagNumber(QStringLiteral("١٢")));  // digits of another script
 }

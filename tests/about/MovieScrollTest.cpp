@@ -42,8 +42,7 @@ public:
     }
     void ticks(int n)
     {
-        for (int i = 0; i < n; ++i)
-            movie.TimerTick();
+        for (int i = 0; i < n; ++i) movie.TimerTick();
     }
     QImage image()
     {
@@ -109,7 +108,7 @@ TEST(MovieScroll, ANewIntervalTakesEffectAtOnceAndNoneStopsTheTimer)
     movie.setTimerInterval(75);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 75);
-    movie.setTimerInterval(0);   // would otherwise fire without pause
+    movie.setTimerInterval(0);  // would otherwise fire without pause
     EXPECT_FALSE(timer->isActive());
     movie.setTimerInterval(30);
     EXPECT_TRUE(timer->isActive());
@@ -127,7 +126,7 @@ TEST(MovieScroll, ALeftAlignedLineStandsAtOneAndItsShadowAtOnePlusTheOffset)
     ASSERT_FALSE(text.empty());
     ASSERT_FALSE(shadow.empty());
     EXPECT_EQ(text.left, ink);
-    EXPECT_EQ(shadow.left, ink + 3);   // the shadow is drawn at x = 4
+    EXPECT_EQ(shadow.left, ink + 3);  // the shadow is drawn at x = 4
     EXPECT_EQ(shadow.top, text.top + 3);
 }
 
@@ -147,8 +146,7 @@ TEST(MovieScroll, ACentredTitleIsCentredAndTheNextLineIsLeftAlignedAgain)
     Box second;
     for (int y = title.bottom + 1; y < img.height() - 1; ++y)
         for (int x = 1; x < img.width() - 1; ++x)
-            if (img.pixelColor(x, y) == kText)
-                second.left = std::min(second.left, x);
+            if (img.pixelColor(x, y) == kText) second.left = std::min(second.left, x);
     EXPECT_EQ(second.left, leftInkAt(QStringLiteral("l"), sharpFont().font, 1));
     EXPECT_LT(title.bottom - title.top, lineHeight);
 }
@@ -188,7 +186,7 @@ TEST(MovieScroll, WithoutLoopTheClosingTextStandsCentredAndTheTimerStops)
     const int h = QFontMetrics(sharpFont().font).height();
     s.ticks(101 + 3 * h);
     EXPECT_TRUE(s.movie.isScrolling());
-    EXPECT_TRUE(boxOf(s.image(), kText).empty());   // the lines have left, nothing shown yet
+    EXPECT_TRUE(boxOf(s.image(), kText).empty());  // the lines have left, nothing shown yet
     s.ticks(1);
     EXPECT_FALSE(s.movie.isScrolling());
     EXPECT_FALSE(s.movie.findChild<QTimer *>()->isActive());
@@ -212,7 +210,7 @@ TEST(MovieScroll, AResizeRestartsTheTextFromTheBottom)
 {
     Scroller s({QStringLiteral("one")});
     s.ticks(10);
-    s.movie.resize(300, 150);   // hidden: the next frame notices the new size
+    s.movie.resize(300, 150);  // hidden: the next frame notices the new size
     s.ticks(1);
     EXPECT_EQ(s.movie.scrollPos(), 151);
     EXPECT_EQ(s.image().size(), QSize(300, 150));
@@ -229,14 +227,13 @@ TEST(MovieScroll, AnEmptyTextShowsBackgroundAndFrameAndNeverEnds)
     s.ticks(1000);
     EXPECT_TRUE(s.movie.isScrolling());
     const QImage img = s.image();
-    EXPECT_EQ(img.pixelColor(5, 0), kBack);        // the frame starts one row down
+    EXPECT_EQ(img.pixelColor(5, 0), kBack);  // the frame starts one row down
     EXPECT_EQ(img.pixelColor(5, 1), kShadow);
     EXPECT_EQ(img.pixelColor(0, 50), kShadow);
     EXPECT_EQ(img.pixelColor(199, 50), kShadow);
     EXPECT_EQ(img.pixelColor(5, 99), kShadow);
     for (int y = 2; y < 99; ++y)
-        for (int x = 1; x < 199; ++x)
-            ASSERT_EQ(img.pixelColor(x, y), kBack) << x << "," << y;
+        for (int x = 1; x < 199; ++x) ASSERT_EQ(img.pixelColor(x, y), kBack) << x << "," << y;
 }
 
 TEST(MovieScroll, ABadNumberInATagDrawsTheLineAsIfTheTagWereNotThere)

@@ -35,11 +35,12 @@ Answer run(const QStringList &arguments, const QStringList &environment = {},
 TEST(CommandLine, HelpAndVersionPrintAndEndWithoutAWindow)
 {
     for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"-h"},
-                                          QStringList{"-platform", "offscreen", "--help"}}) {
+                                         QStringList{"-platform", "offscreen", "--help"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const Answer answer = run(arguments);
         EXPECT_EQ(answer.status, 0);
-        EXPECT_TRUE(answer.out.startsWith("Usage: quorbix [options]\n")) << answer.out.toStdString();
+        EXPECT_TRUE(answer.out.startsWith("Usage: quorbix [options]\n"))
+            << answer.out.toStdString();
         EXPECT_TRUE(answer.out.contains("--version")) << answer.out.toStdString();
         EXPECT_EQ(answer.err, "");
     }
@@ -67,7 +68,8 @@ TEST(CommandLine, QtsOwnOptionsAreAcceptedAndAnUnknownPlatformIsAUsageError)
 {
     for (const QStringList &arguments :
          {QStringList{"-testability", "--help"}, QStringList{"-icon", "quorbix.png", "--help"},
-          QStringList{"-style=fusion", "-reverse", "--help"}, QStringList{"--platform", "offscreen", "--help"}}) {
+          QStringList{"-style=fusion", "-reverse", "--help"},
+          QStringList{"--platform", "offscreen", "--help"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(run(arguments).status, 0);
     }
@@ -81,7 +83,7 @@ TEST(CommandLine, QtsOwnOptionsAreAcceptedAndAnUnknownPlatformIsAUsageError)
 TEST(CommandLine, AnUnknownOptionOrArgumentPrintsTheUsageOnStandardErrorWithStatus2)
 {
     for (const QStringList &arguments : {QStringList{"--bogus"}, QStringList{"--help-all"},
-                                          QStringList{"--version", "game.ini"}}) {
+                                         QStringList{"--version", "game.ini"}}) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const Answer answer = run(arguments);
         EXPECT_EQ(answer.status, 2);
@@ -100,15 +102,17 @@ TEST(CommandLine, SpeaksTheLanguageTheEnvironmentNames)
         SCOPED_TRACE(environment.join(' ').toStdString());
         const Answer answer = run({"--help"}, environment);
         EXPECT_EQ(answer.status, 0);
-        EXPECT_FALSE(answer.out.startsWith("Usage: quorbix [options]\n")) << answer.out.toStdString();
+        EXPECT_FALSE(answer.out.startsWith("Usage: quorbix [options]\n"))
+            << answer.out.toStdString();
         EXPECT_TRUE(answer.out.contains("quorbix [")) << answer.out.toStdString();
     }
     // English first, or no language at all: today's English, byte for byte.
     const Answer english = run({"--help"});
     EXPECT_TRUE(english.out.startsWith("Usage: quorbix [options]\n"));
     for (const QStringList &environment :
-         {QStringList{"LANG=C"}, QStringList{"LANG=POSIX"}, QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"},
-          QStringList{"LANG=en_US.UTF-8"}, QStringList{"LC_ALL=C", "LANG=de_DE.UTF-8"}}) {
+         {QStringList{"LANG=C"}, QStringList{"LANG=POSIX"},
+          QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"}, QStringList{"LANG=en_US.UTF-8"},
+          QStringList{"LC_ALL=C", "LANG=de_DE.UTF-8"}}) {
         SCOPED_TRACE(environment.join(' ').toStdString());
         EXPECT_EQ(run({"--help"}, environment).out, english.out);
     }

@@ -18,7 +18,8 @@ public:
     GameProcess()
     {
         const QString exe = dir_.filePath(QStringLiteral("quorbix"));
-        if (!QFile::copy(QStringLiteral(QUORBIX_GAME), exe)) ADD_FAILURE() << "cannot copy the game";
+        if (!QFile::copy(QStringLiteral(QUORBIX_GAME), exe))
+            ADD_FAILURE() << "cannot copy the game";
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProgram(exe);
         process.setWorkingDirectory(dir_.path());
@@ -57,7 +58,8 @@ public:
             QFile file(status);
             if (file.open(QIODevice::ReadOnly)) {
                 for (const QByteArray &line : file.readAll().split('\n')) {
-                    if (line.startsWith("SigCgt:") && (line.mid(7).trimmed().toULongLong(nullptr, 16) & bit))
+                    if (line.startsWith("SigCgt:") &&
+                        (line.mid(7).trimmed().toULongLong(nullptr, 16) & bit))
                         return true;
                 }
             }

@@ -10,7 +10,8 @@ void expectClosedWithSettingsWritten(int signal)
 {
     GameProcess game;
     game.start();
-    ASSERT_TRUE(game.waitUntilCatching(signal)) << game.process.readAllStandardError().toStdString();
+    ASSERT_TRUE(game.waitUntilCatching(signal))
+        << game.process.readAllStandardError().toStdString();
     ASSERT_FALSE(QFile::exists(game.filePath("quorbix.ini")));
 
     game.send(signal);
@@ -42,7 +43,8 @@ TEST(SessionEnd, ASignalIgnoredAtTheStartStaysIgnored)
         ::signal(SIGINT, SIG_IGN);
     });
     game.start();
-    ASSERT_TRUE(game.waitUntilCatching(SIGTERM)) << game.process.readAllStandardError().toStdString();
+    ASSERT_TRUE(game.waitUntilCatching(SIGTERM))
+        << game.process.readAllStandardError().toStdString();
     QFile status(QStringLiteral("/proc/%1/status").arg(game.process.processId()));
     ASSERT_TRUE(status.open(QIODevice::ReadOnly));
     qulonglong caught = 0;

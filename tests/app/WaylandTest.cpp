@@ -25,7 +25,8 @@ public:
         process_.setProcessChannelMode(QProcess::MergedChannels);
         // The kiosk shell starts no helper clients of its own.
         process_.start(QStringLiteral("weston"),
-                       {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--shell=kiosk-shell.so"),
+                       {QStringLiteral("--backend=headless-backend.so"),
+                        QStringLiteral("--shell=kiosk-shell.so"),
                         QStringLiteral("--socket=%1").arg(QLatin1String(Socket)),
                         QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")});
         const QString socket = runtime_.filePath(QLatin1String(Socket));
@@ -68,7 +69,8 @@ TEST(Wayland, TheGameShowsItsWindowUnderItsIdAndEndsCleanlyWithTheSession)
     GameProcess game;
     game.environment().insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
     game.environment().insert(QStringLiteral("XDG_RUNTIME_DIR"), weston.runtimeDir());
-    game.environment().insert(QStringLiteral("WAYLAND_DISPLAY"), QLatin1String(HeadlessWeston::Socket));
+    game.environment().insert(QStringLiteral("WAYLAND_DISPLAY"),
+                              QLatin1String(HeadlessWeston::Socket));
     game.environment().remove(QStringLiteral("DISPLAY"));
     game.environment().insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
     game.process.setProcessChannelMode(QProcess::MergedChannels);

@@ -14,7 +14,8 @@ std::atomic<long> allocations{0};
 
 void *allocate(std::size_t size)
 {
-    if (counting.load(std::memory_order_relaxed)) allocations.fetch_add(1, std::memory_order_relaxed);
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
     if (void *p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
@@ -54,8 +55,8 @@ TEST(NoAllocation, DuringWholeGamesInEveryMode)
     long removals = 0;
 
     counting = true;
-    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode::AddMegaRow, GameMode::ShiftMegaRow,
-                          GameMode{9}}) {
+    for (GameMode mode : {GameMode::Standard, GameMode::Shifter, GameMode::AddMegaRow,
+                          GameMode::ShiftMegaRow, GameMode{9}}) {
         game.setGameMode(mode);
         for (int g = 0; g < 20; ++g) {
             game.NewGame();

@@ -85,8 +85,8 @@ TEST(NewGame, ADrawOverTheCapIsDiscardedAndDrawnAgain)
     });
     game.NewGame();
     const engine::Board &b = game.board();
-    EXPECT_EQ(b.at(2, 1).kind, 0);   // cell 25
-    EXPECT_EQ(b.at(2, 2).kind, 1);   // cell 26: the discarded zero cost one more draw
+    EXPECT_EQ(b.at(2, 1).kind, 0);  // cell 25
+    EXPECT_EQ(b.at(2, 2).kind, 1);  // cell 26: the discarded zero cost one more draw
     std::array<int, 5> counts{};
     for (int i = 0; i < 130; ++i) ++counts[b.at(i / 12, i % 12).kind];
     EXPECT_EQ(counts, (std::array<int, 5>{26, 26, 26, 26, 26}));
@@ -147,7 +147,7 @@ TEST(FillFeeder, LeavesABottomBlockOfOneToElevenSymbols)
             return n == 11 ? s : 2;
         });
         game.FillFeeder();
-        EXPECT_EQ(calls, 14);   // s, then s + 2 writes above, 11 - s below
+        EXPECT_EQ(calls, 14);  // s, then s + 2 writes above, 11 - s below
         std::string expected(12, '2');
         std::fill(expected.begin(), expected.begin() + s + 1, '.');
         EXPECT_EQ(feeder(game), expected);
@@ -159,7 +159,7 @@ TEST(FillFeeder, ReseedsAndLeavesTheDealCountersAlone)
     int reads = 0;
     Game game([&reads] { return static_cast<std::uint32_t>(reads++); });
     game.NewGame();
-    EXPECT_EQ(reads, 2);   // NewGame and its FillFeeder
+    EXPECT_EQ(reads, 2);  // NewGame and its FillFeeder
     const auto counters = game.DealCounters();
     game.FillFeeder();
     EXPECT_EQ(reads, 3);

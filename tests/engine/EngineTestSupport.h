@@ -55,7 +55,8 @@ inline std::string field(const Game &game) { return field(game.board()); }
 inline std::string feeder(const Game &game)
 {
     std::string out;
-    for (int r = 0; r < engine::Rows; ++r) out += cellChar(game.board().at(engine::FeederColumn, r));
+    for (int r = 0; r < engine::Rows; ++r)
+        out += cellChar(game.board().at(engine::FeederColumn, r));
     return out;
 }
 

@@ -9,8 +9,7 @@ using engine::CellState;
 namespace {
 
 // Three columns at the left emptied in one removal of three 0s.
-const boardtext::BoardRows ThreeColumnsGo = {"...43214321",
-                                             "00012341234"};
+const boardtext::BoardRows ThreeColumnsGo = {"...43214321", "00012341234"};
 
 // Refill k (counted from 1) draws s from `blocks` and gives all its symbols kind k mod 5.
 void scriptRefills(Game &game, std::vector<int> blocks, int &refills)
@@ -41,7 +40,7 @@ TEST(PlaceFeederSymbol, CopiesKindAndNormalStateOnlyFromASymbol)
     game.boardForTesting().at(0, 11).mark = 1;
     game.PlaceFeederSymbol(0, 11);
     EXPECT_EQ(game.board().at(0, 11), (Cell{2, CellState::Normal, 1}));
-    game.PlaceFeederSymbol(5, 0);   // feeder row 0 is Empty
+    game.PlaceFeederSymbol(5, 0);  // feeder row 0 is Empty
     EXPECT_EQ(game.board().at(5, 0).state, CellState::Empty);
     EXPECT_EQ(feeder(game), "..........32");
 }
@@ -58,8 +57,7 @@ TEST(RightmostEmptyInRow, SearchesFromTheRightAndGivesZeroForAFullRow)
 TEST(ModeAddMegaRow, OneEmptyColumnIsReplacedInOnePass)
 {
     Game game;
-    setField(game, {"1.3.3.3.3.3",
-                    "10101010101"});
+    setField(game, {"1.3.3.3.3.3", "10101010101"});
     setFeeder(game, "....44444444");
     int refills = 0;
     scriptRefills(game, {7}, refills);
@@ -104,10 +102,7 @@ TEST(ModeShiftMegaRow, ThreeEmptyColumnsTakeTwoCopiesThenAFreshFeeder)
     doubleClickAt(game, 0, 11);
     EXPECT_EQ(listener.count("feeder"), 2);
     // Rows 8 and 9 had no symbol: their feeder symbols land in column 10, then column 9.
-    EXPECT_EQ(field(game), rows({".........44",
-                                 ".........44",
-                                 ".4443214321",
-                                 "14412341234"}));
+    EXPECT_EQ(field(game), rows({".........44", ".........44", ".4443214321", "14412341234"}));
     EXPECT_EQ(feeder(game), ".22222222222");
 }
 

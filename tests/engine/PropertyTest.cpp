@@ -66,11 +66,13 @@ void checkInvariants(const Game &game, GameMode mode)
     for (int c = 0; c <= 10; ++c)
         for (int r = 0; r < 11; ++r)
             ASSERT_FALSE(isSymbol(b.at(c, r)) && !isSymbol(b.at(c, r + 1)))
-                << "column " << c << " not settled\n" << field(game);
+                << "column " << c << " not settled\n"
+                << field(game);
     if (mode == GameMode::Standard || mode == GameMode::AddMegaRow) {
         for (int c = 0; c < 10; ++c)
             ASSERT_FALSE(isSymbol(b.at(c, 11)) && !isSymbol(b.at(c + 1, 11)))
-                << "columns not packed right\n" << field(game);
+                << "columns not packed right\n"
+                << field(game);
     }
     if (mode == GameMode::AddMegaRow) {
         ASSERT_TRUE(isSymbol(b.at(0, 11))) << "an empty column was not fed\n" << field(game);
@@ -79,7 +81,8 @@ void checkInvariants(const Game &game, GameMode mode)
         for (int r = 0; r <= 11; ++r)
             for (int c = 0; c < 10; ++c)
                 ASSERT_FALSE(isSymbol(b.at(c, r)) && !isSymbol(b.at(c + 1, r)))
-                    << "row " << r << " not packed right\n" << field(game);
+                    << "row " << r << " not packed right\n"
+                    << field(game);
     }
     if (mode == GameMode::ShiftMegaRow) {
         ASSERT_TRUE(isSymbol(b.at(0, 11))) << "column 0 was not fed\n" << field(game);
@@ -109,7 +112,8 @@ void playRandomGames(GameMode mode, int games, std::uint32_t seed)
             std::array<int, engine::TotalCells> movable{};
             int count = 0;
             for (int i = 0; i < engine::TotalCells; ++i)
-                if (isSymbol(game.board().at(i / 12, i % 12)) && groupSize(game.board(), i / 12, i % 12) >= 2)
+                if (isSymbol(game.board().at(i / 12, i % 12)) &&
+                    groupSize(game.board(), i / 12, i % 12) >= 2)
                     movable[count++] = i;
             ASSERT_EQ(count > 0, game.AnyMoveLeft());
             ASSERT_GT(count, 0) << "the game went on without a move";

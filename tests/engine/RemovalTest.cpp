@@ -51,7 +51,8 @@ TEST(SettleColumn, MatchesSingleRotationsAndRepaintsPerBatch)
         RecordingListener listener;
         game.setListener(&listener);
         std::array<Cell, 12> expected;
-        for (int r = 0; r < 12; ++r) expected[r] = game.boardForTesting().at(3, r) = randomCell(rng);
+        for (int r = 0; r < 12; ++r)
+            expected[r] = game.boardForTesting().at(3, r) = randomCell(rng);
         const int batches = referenceSettle(expected, 11);
         game.SettleColumn(3);
         for (int r = 0; r < 12; ++r) ASSERT_EQ(game.board().at(3, r), expected[r]) << round;
@@ -67,7 +68,8 @@ TEST(ShiftRowRight, MatchesSingleRotationsAndRepaintsPerBatch)
         RecordingListener listener;
         game.setListener(&listener);
         std::array<Cell, 12> expected;
-        for (int c = 0; c < 12; ++c) expected[c] = game.boardForTesting().at(c, 5) = randomCell(rng);
+        for (int c = 0; c < 12; ++c)
+            expected[c] = game.boardForTesting().at(c, 5) = randomCell(rng);
         const int batches = referenceSettle(expected, 10);
         game.ShiftRowRight(5);
         for (int c = 0; c < 12; ++c) ASSERT_EQ(game.board().at(c, 5), expected[c]) << round;
@@ -78,9 +80,8 @@ TEST(ShiftRowRight, MatchesSingleRotationsAndRepaintsPerBatch)
 TEST(SettleColumn, KeepsTheOrderOfTheSymbols)
 {
     Game game;
-    setField(game, {"..1........", "...........", "...........", "..2........",
-                    "...........", "...........", "...........", "..3........",
-                    "..4........", "..........."});
+    setField(game, {"..1........", "...........", "...........", "..2........", "...........",
+                    "...........", "...........", "..3........", "..4........", "..........."});
     game.SettleColumn(2);
     EXPECT_EQ(field(game).substr(12 * 8), "..1........\n..2........\n..3........\n..4........\n");
 }
@@ -88,23 +89,20 @@ TEST(SettleColumn, KeepsTheOrderOfTheSymbols)
 TEST(RemoveGroup, AGroupBelowSymbolsLetsThemFallInOrder)
 {
     Game game;
-    setField(game, {"..1........", "...........", "...........", "..2........",
-                    "...........", "...........", "...........", "..3........",
-                    "..4........", "..4.......0"});
-    game.setGameMode(GameMode{5});   // out of range: the fall alone
+    setField(game, {"..1........", "...........", "...........", "..2........", "...........",
+                    "...........", "...........", "..3........", "..4........", "..4.......0"});
+    game.setGameMode(GameMode{5});  // out of range: the fall alone
     const auto removal = doubleClickAt(game, 2, 11);
     EXPECT_TRUE(removal.acted);
     EXPECT_EQ(removal.emptied, 2);
-    EXPECT_EQ(field(game).substr(12 * 9),
-              "..1........\n..2........\n..3.......0\n");
+    EXPECT_EQ(field(game).substr(12 * 9), "..1........\n..2........\n..3.......0\n");
 }
 
 TEST(RemoveGroup, DoesNothingOnAnEmptyOrIsolatedCell)
 {
     Game game(countingClock(3));
     game.NewGame();
-    setField(game, {"0..........",
-                    "10.22......"});
+    setField(game, {"0..........", "10.22......"});
     const std::string before = field(game);
     RecordingListener listener;
     game.setListener(&listener);
@@ -125,12 +123,11 @@ TEST(RemoveGroup, DoesNothingOnAnEmptyOrIsolatedCell)
 TEST(RemoveGroup, EmptiesTheSelectedGroupWhereverTheCurrentCellWent)
 {
     Game game;
-    setField(game, {"2.....33...",
-                    "2.....44..1"});
+    setField(game, {"2.....33...", "2.....44..1"});
     game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(0, 11);
     game.SelectGroup();
-    game.DrawGrid1SelectCell(6, 10);   // dragged onto a pair of 3s
+    game.DrawGrid1SelectCell(6, 10);  // dragged onto a pair of 3s
     const auto removal = game.RemoveGroup();
     EXPECT_TRUE(removal.acted);
     EXPECT_EQ(removal.emptied, 2);
@@ -140,12 +137,11 @@ TEST(RemoveGroup, EmptiesTheSelectedGroupWhereverTheCurrentCellWent)
 TEST(RemoveGroup, ALoneSelectedCellStaysAndScoresNothingButTakesTheSnapshot)
 {
     Game game;
-    setField(game, {"2..........",
-                    "23........1"});
+    setField(game, {"2..........", "23........1"});
     game.setGameMode(GameMode{5});
     game.DrawGrid1SelectCell(10, 11);
-    game.SelectGroup();                 // the lone 1 is selected
-    game.DrawGrid1SelectCell(0, 11);    // a cell with a neighbour: the removal goes on
+    game.SelectGroup();               // the lone 1 is selected
+    game.DrawGrid1SelectCell(0, 11);  // a cell with a neighbour: the removal goes on
     const auto removal = game.RemoveGroup();
     EXPECT_TRUE(removal.acted);
     EXPECT_EQ(removal.emptied, 1);
@@ -163,8 +159,7 @@ TEST(RemoveGroup, SixRemovedPlaySilentlySevenPlayDip)
 {
     for (int n : {6, 7}) {
         Game game;
-        setField(game, {"01.........",
-                        "0123444444."});
+        setField(game, {"01.........", "0123444444."});
         if (n == 7) game.boardForTesting().at(10, 11) = {4, CellState::Normal, 0};
         RecordingListener listener;
         game.setListener(&listener);
@@ -177,17 +172,15 @@ TEST(RemoveGroup, SixRemovedPlaySilentlySevenPlayDip)
 TEST(RemoveGroup, TellsTheWindowInOrder)
 {
     Game game;
-    setField(game, {"0..........",
-                    "1..........",
-                    "1.........0"});
-    game.setGameMode(GameMode{5});   // the fall alone, so that the two 0s stay apart
+    setField(game, {"0..........", "1..........", "1.........0"});
+    game.setGameMode(GameMode{5});  // the fall alone, so that the two 0s stay apart
     RecordingListener listener;
     game.setListener(&listener);
     const auto removal = doubleClickAt(game, 0, 11);
     EXPECT_TRUE(removal.gameOver);
     // Undo available, the new total, one batch in column 0, the repaint after step 9, the end.
-    EXPECT_EQ(listener.events, (std::vector<std::string>{"undo 1 redo 0", "score 2", "grid",
-                                                         "grid", "sound GONG", "gameover"}));
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"undo 1 redo 0", "score 2", "grid", "grid",
+                                                         "sound GONG", "gameover"}));
 }
 
 namespace {
@@ -203,27 +196,24 @@ struct ModeCase {
 };
 
 const ModeCase ModeCases[] = {
-    {"StandardClosesOneEmptyColumnByMovingTheLeftColumnsRight", GameMode::Standard,
-     {"....2......",
-      "0123201234.",
-      "12342034012"},
-     4, 9,
-     {".012301234.",
-      ".1234034012"}},
-    {"StandardClosesTwoEmptyColumnsOfOneGroup", GameMode::Standard,
-     {"0123221234.",
-      "12342234012"},
-     4, 11,
-     {"..01231234.",
-      "..123434012"}},
-    {"ShifterPacksRowsRightInTheirOrder", GameMode::Shifter,
-     {"1..4.......",
-      "2..0......3",
-      "3..1.....33"},
-     10, 11,
-     {".........14",
-      ".........20",
-      ".........31"}},
+    {"StandardClosesOneEmptyColumnByMovingTheLeftColumnsRight",
+     GameMode::Standard,
+     {"....2......", "0123201234.", "12342034012"},
+     4,
+     9,
+     {".012301234.", ".1234034012"}},
+    {"StandardClosesTwoEmptyColumnsOfOneGroup",
+     GameMode::Standard,
+     {"0123221234.", "12342234012"},
+     4,
+     11,
+     {"..01231234.", "..123434012"}},
+    {"ShifterPacksRowsRightInTheirOrder",
+     GameMode::Shifter,
+     {"1..4.......", "2..0......3", "3..1.....33"},
+     10,
+     11,
+     {".........14", ".........20", ".........31"}},
 };
 
 // A case shows as its name in the test list and in failures.
@@ -244,7 +234,9 @@ TEST_P(ModeRemoval, MovesTheBoardAsTheModeSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ModeRemoval, ::testing::ValuesIn(ModeCases),
-                         [](const ::testing::TestParamInfo<ModeCase> &c) { return std::string(c.param.name); });
+                         [](const ::testing::TestParamInfo<ModeCase> &c) {
+                             return std::string(c.param.name);
+                         });
 
 TEST(ModeStandard, AClosedColumnLeavesEmptyFillersInColumnZero)
 {

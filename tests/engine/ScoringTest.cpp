@@ -40,14 +40,14 @@ TEST(TotalScore, Points32ClampsToAThirtyTwoBitScore)
 {
     EXPECT_EQ(TotalScore::fromPoints(2147483647).points32(), 2147483647);
     EXPECT_EQ(TotalScore::fromPoints(2147483648LL).points32(), 2147483647);
-    EXPECT_EQ(TotalScore::fromPoints(-3000000000LL).points32(), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(TotalScore::fromPoints(-3000000000LL).points32(),
+              std::numeric_limits<std::int32_t>::min());
 }
 
 TEST(Scoring, RemovalsAddNTimesNMinusOne)
 {
     Game game;
-    setField(game, {".3.........",
-                    "2233......."});
+    setField(game, {".3.........", "2233......."});
     game.setGameMode(GameMode{5});
     RecordingListener listener;
     game.setListener(&listener);
@@ -63,9 +63,9 @@ TEST(Scoring, RemovalsAddNTimesNMinusOne)
 TEST(Scoring, AWholeFieldOfOneKindEarns17292AndTheFullBonus)
 {
     Game game;
-    setField(game, {"00000000000", "00000000000", "00000000000", "00000000000",
-                    "00000000000", "00000000000", "00000000000", "00000000000",
-                    "00000000000", "00000000000", "00000000000", "00000000000"});
+    setField(game, {"00000000000", "00000000000", "00000000000", "00000000000", "00000000000",
+                    "00000000000", "00000000000", "00000000000", "00000000000", "00000000000",
+                    "00000000000", "00000000000"});
     game.DrawGrid1SelectCell(5, 5);
     EXPECT_EQ(game.SelectGroup().previewPoints, 17292);
     RecordingListener listener;
@@ -99,7 +99,7 @@ TEST(EndGame, ThreeSymbolsLeftAnd250Points)
     EXPECT_EQ(t.bonusPoints, 333);
     EXPECT_EQ(t.entryPoints, 583);
     EXPECT_EQ(game.GameBonus(), 333);
-    EXPECT_EQ(game.totalScore(), TotalScore::fromPoints(250));   // the bonus is never added
+    EXPECT_EQ(game.totalScore(), TotalScore::fromPoints(250));  // the bonus is never added
 }
 
 TEST(EndGame, BonusIsAThousandDividedByTheSymbolsLeft)
@@ -133,7 +133,7 @@ TEST(EndGame, AHugeTotalIsClampedForTheEntryButShownWhole)
     game.setTotalScoreForTesting(TotalScore::fromPoints(2147483600LL));
     game.EndGame();
     EXPECT_EQ(game.lastEndGameTexts().points, 2147483600);
-    EXPECT_EQ(game.lastEndGameTexts().entryPoints, 2147483647);   // 2147483600 + 500
+    EXPECT_EQ(game.lastEndGameTexts().entryPoints, 2147483647);  // 2147483600 + 500
 }
 
 TEST(AnyMoveLeft, LooksAtFieldNeighboursOnly)
@@ -157,13 +157,12 @@ TEST(AnyMoveLeft, LooksAtFieldNeighboursOnly)
 TEST(Scoring, TheGameEndsInTheDoubleClickThatLeavesNoMove)
 {
     Game game;
-    setField(game, {"1..........",
-                    "0011......."});
+    setField(game, {"1..........", "0011......."});
     game.setGameMode(GameMode::Standard);
     RecordingListener listener;
     game.setListener(&listener);
     auto removal = doubleClickAt(game, 0, 11);
-    EXPECT_FALSE(removal.gameOver);   // the 1 falls, and the columns close up beside the 1s
+    EXPECT_FALSE(removal.gameOver);  // the 1 falls, and the columns close up beside the 1s
     EXPECT_EQ(field(game).substr(12 * 11), "........111\n");
     removal = doubleClickAt(game, 10, 11);
     EXPECT_TRUE(removal.gameOver);

@@ -9,12 +9,8 @@ namespace {
 
 // A settled position with a bent group of 1s through three columns, a diagonal 1 beside it,
 // and two groups of 2s split by an empty cell.
-const boardtext::BoardRows Position = {"........2..",
-                                       "........2..",
-                                       "1......0.3.",
-                                       "41.....2.33",
-                                       "311130.2333",
-                                       "01013403333"};
+const boardtext::BoardRows Position = {"........2..", "........2..", "1......0.3.",
+                                       "41.....2.33", "311130.2333", "01013403333"};
 
 engine::SelectionResult press(Game &game, int c, int r)
 {
@@ -31,12 +27,8 @@ TEST(SelectGroup, SelectsABentGroupWholeButNotADiagonalNeighbour)
     const auto s = press(game, 1, 10);
     EXPECT_EQ(s.previewPoints, 6 * 5);
     EXPECT_TRUE(s.drawBubble);
-    EXPECT_EQ(field(game), rows({"........2..",
-                                 "........2..",
-                                 "1......0.3.",
-                                 "4B.....2.33",
-                                 "3BBB30.2333",
-                                 "0B0B3403333"}));
+    EXPECT_EQ(field(game), rows({"........2..", "........2..", "1......0.3.", "4B.....2.33",
+                                 "3BBB30.2333", "0B0B3403333"}));
     EXPECT_EQ(game.SelectionCount(), 0);
 }
 
@@ -53,8 +45,8 @@ TEST(SelectGroup, PreviewIsNTimesNMinusOne)
 {
     Game game;
     setField(game, Position);
-    EXPECT_EQ(press(game, 10, 11).previewPoints, 90);   // ten 3s
-    EXPECT_EQ(press(game, 4, 11).previewPoints, 2);     // 3 at (4,11) and (4,10)
+    EXPECT_EQ(press(game, 10, 11).previewPoints, 90);  // ten 3s
+    EXPECT_EQ(press(game, 4, 11).previewPoints, 2);    // 3 at (4,11) and (4,10)
     game.NewGame();
     EXPECT_EQ(press(game, 0, 0).previewPoints > 0, !game.IsIsolated(0, 0));
 }
@@ -130,7 +122,7 @@ TEST(NormalizeColors, ClearsSelectionAndMarksButLeavesEmptyCells)
 {
     Game game;
     setField(game, Position);
-    game.boardForTesting().at(0, 0).mark = 1;   // an Empty cell keeps its mark
+    game.boardForTesting().at(0, 0).mark = 1;  // an Empty cell keeps its mark
     press(game, 10, 11);
     game.NormalizeColors();
     EXPECT_EQ(field(game), rows(Position));

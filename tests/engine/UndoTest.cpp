@@ -8,9 +8,7 @@ using engine::TotalScore;
 
 namespace {
 
-const boardtext::BoardRows Start = {"1..........",
-                                    "2.......33.",
-                                    "22.4444.330"};
+const boardtext::BoardRows Start = {"1..........", "2.......33.", "22.4444.330"};
 
 }  // namespace
 
@@ -19,7 +17,7 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
     Game game;
     setField(game, Start);
     game.setGameMode(GameMode::Standard);
-    doubleClickAt(game, 0, 11);   // three 2s
+    doubleClickAt(game, 0, 11);  // three 2s
     const std::string afterRemoval = field(game);
     ASSERT_TRUE(game.undoAvailable());
     ASSERT_FALSE(game.redoAvailable());
@@ -29,9 +27,7 @@ TEST(Undo, BringsBackTheGroupSelectedAndTheTotalBefore)
     game.Undo();
     EXPECT_EQ(listener.events, (std::vector<std::string>{"score 0", "undo 0 redo 1", "grid"}));
     const std::string afterUndo = field(game);
-    EXPECT_EQ(afterUndo, rows({"1..........",
-                               "C.......33.",
-                               "CC.4444.330"}));
+    EXPECT_EQ(afterUndo, rows({"1..........", "C.......33.", "CC.4444.330"}));
     EXPECT_EQ(game.totalScore(), TotalScore{});
     EXPECT_EQ(game.RedoScore(), TotalScore::fromPoints(6));
     EXPECT_FALSE(game.undoAvailable());
@@ -65,7 +61,7 @@ TEST(Undo, ARemovalAfterAnUndoKeepsRedoAvailable)
     Game game;
     setField(game, Start);
     game.setGameMode(GameMode::Standard);
-    doubleClickAt(game, 0, 11);   // +6
+    doubleClickAt(game, 0, 11);  // +6
     game.Undo();
     const std::string fieldAtUndo = [&] {
         Game copy;
@@ -75,19 +71,19 @@ TEST(Undo, ARemovalAfterAnUndoKeepsRedoAvailable)
         return field(copy);
     }();
     const std::string beforeSecond = field(game);
-    doubleClickAt(game, 5, 11);   // four 4s: +12 on top of 0
+    doubleClickAt(game, 5, 11);  // four 4s: +12 on top of 0
     EXPECT_EQ(game.totalScore(), TotalScore::fromPoints(12));
     EXPECT_TRUE(game.undoAvailable());
     EXPECT_TRUE(game.redoAvailable());
 
-    game.Redo();   // the field and total that the undo had saved
+    game.Redo();  // the field and total that the undo had saved
     EXPECT_EQ(field(game), fieldAtUndo);
     EXPECT_EQ(game.totalScore(), TotalScore::fromPoints(6));
-    game.Undo();   // the field from just before the newer removal, with the total before it
+    game.Undo();  // the field from just before the newer removal, with the total before it
     std::string expected = beforeSecond;
     for (int c = 3; c <= 6; ++c) expected[12 * 11 + c] = 'E';
     for (char &ch : expected)
-        if (ch == 'C') ch = '2';   // the press before the newer removal replaced that selection
+        if (ch == 'C') ch = '2';  // the press before the newer removal replaced that selection
     EXPECT_EQ(field(game), expected);
     EXPECT_EQ(game.totalScore(), TotalScore{});
 }
@@ -99,8 +95,8 @@ TEST(Undo, ADoubleClickThatDoesNothingKeepsTheSnapshot)
     doubleClickAt(game, 0, 11);
     const auto snapshot = game.UndoBoard();
     const auto undoScore = game.UndoScore();
-    EXPECT_FALSE(doubleClickAt(game, 10, 11).acted);   // an isolated 0
-    EXPECT_FALSE(doubleClickAt(game, 0, 0).acted);     // an Empty cell
+    EXPECT_FALSE(doubleClickAt(game, 10, 11).acted);  // an isolated 0
+    EXPECT_FALSE(doubleClickAt(game, 0, 0).acted);    // an Empty cell
     EXPECT_EQ(game.UndoBoard(), snapshot);
     EXPECT_EQ(game.UndoScore(), undoScore);
     EXPECT_TRUE(game.undoAvailable());
@@ -113,7 +109,7 @@ TEST(Undo, LeavesTheRefilledFeederAlone)
     setField(game, Start);
     game.setGameMode(GameMode::AddMegaRow);
     const std::string before = field(game);
-    doubleClickAt(game, 9, 11);   // the 3s of columns 8 and 9: column 9 empties, a new one comes
+    doubleClickAt(game, 9, 11);  // the 3s of columns 8 and 9: column 9 empties, a new one comes
     const std::string feederAfter = feeder(game);
     game.Undo();
     std::string expected = before;
@@ -133,9 +129,7 @@ TEST(Undo, SurvivesNewGameAndBringsBackThePreviousGame)
     EXPECT_TRUE(game.undoAvailable());
     EXPECT_EQ(game.totalScore(), TotalScore{});
     game.Undo();
-    EXPECT_EQ(field(game), rows({"1..........",
-                                 "C.......33.",
-                                 "CC.4444.330"}));
+    EXPECT_EQ(field(game), rows({"1..........", "C.......33.", "CC.4444.330"}));
     for (int i = 0; i < engine::TotalCells; ++i)
         EXPECT_EQ(game.board().at(i / 12, i % 12), snapshot[i]);
 }

@@ -21,7 +21,8 @@ namespace {
 struct Heard {
     QAccessible::Event type;
     QAccessible::Id target;
-    QAccessibleTableModelChangeEvent::ModelChangeType change = QAccessibleTableModelChangeEvent::ModelReset;
+    QAccessibleTableModelChangeEvent::ModelChangeType change =
+        QAccessibleTableModelChangeEvent::ModelReset;
 };
 std::vector<Heard> heard;
 
@@ -71,9 +72,8 @@ protected:
 
 // Kind 0 has a group of three in the bottom left corner; kind 1 a pair beside it.
 const std::vector<std::string> ThreeAndPair = {
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "03434343434", "00113434343",
+    "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434", "03434343434", "00113434343",
 };
 
 // Everything below iface a player can focus or act on and that has no name, as "path (role)".
@@ -89,7 +89,8 @@ void findUnnamed(QAccessibleInterface *iface, const QString &path, QStringList &
     for (int i = 0; i < iface->childCount(); ++i) {
         QAccessibleInterface *child = iface->child(i);
         QString name = child && child->object() ? child->object()->objectName() : QString();
-        findUnnamed(child, path + QLatin1Char('/') + (name.isEmpty() ? QString::number(i) : name), unnamed);
+        findUnnamed(child, path + QLatin1Char('/') + (name.isEmpty() ? QString::number(i) : name),
+                    unnamed);
     }
 }
 
@@ -118,7 +119,8 @@ TEST_F(AccessibilityTest, TheBoardIsATwelveRowTableOfNamedCells)
         QAccessibleInterface *c = table->child(i);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->role(), QAccessible::Cell);
-        EXPECT_TRUE(c->text(QAccessible::Name).endsWith(" ball")) << i << c->text(QAccessible::Name).toStdString();
+        EXPECT_TRUE(c->text(QAccessible::Name).endsWith(" ball"))
+            << i << c->text(QAccessible::Name).toStdString();
         EXPECT_EQ(table->indexOfChild(c), i);
         EXPECT_EQ(c->parent(), table);
     }
@@ -151,7 +153,9 @@ TEST_F(AccessibilityTest, TheFeedingModesAddTheWaitingColumnAsAThirteenthOfTwelv
     EXPECT_EQ(cellIface(11, 4)->text(QAccessible::Description), "waiting column, row 5");
     EXPECT_FALSE(cellIface(11, 4)->text(QAccessible::Name).isEmpty());
     bool reset = false;
-    for (const Heard &h : heard) reset |= h.type == QAccessible::TableModelChanged && h.change == QAccessibleTableModelChangeEvent::ModelReset;
+    for (const Heard &h : heard)
+        reset |= h.type == QAccessible::TableModelChanged &&
+                 h.change == QAccessibleTableModelChangeEvent::ModelReset;
     EXPECT_TRUE(reset) << "the mode change sends a model change";
 
     item("Normal1")->trigger();
@@ -231,12 +235,14 @@ TEST_F(AccessibilityTest, TheUndoAndRedoArrowsAreNamedWithTheirKeys)
     open();
     QAccessibleInterface *menuBar = QAccessible::queryAccessibleInterface(form->menuBar());
     QStringList names;
-    for (int i = 0; i < menuBar->childCount(); ++i) names << menuBar->child(i)->text(QAccessible::Name);
+    for (int i = 0; i < menuBar->childCount(); ++i)
+        names << menuBar->child(i)->text(QAccessible::Name);
     EXPECT_TRUE(names.contains("Undo")) << names.join(", ").toStdString();
     EXPECT_TRUE(names.contains("Redo"));
     QAccessibleInterface *undo = QAccessible::queryAccessibleInterface(item("Undo2"));
     EXPECT_EQ(undo->role(), QAccessible::MenuItem);
-    EXPECT_EQ(undo->text(QAccessible::Accelerator), QKeySequence(Qt::CTRL | Qt::Key_Z).toString(QKeySequence::NativeText));
+    EXPECT_EQ(undo->text(QAccessible::Accelerator),
+              QKeySequence(Qt::CTRL | Qt::Key_Z).toString(QKeySequence::NativeText));
     EXPECT_TRUE(undo->state().disabled);
     EXPECT_EQ(undo->parent(), menuBar);
 }
@@ -273,8 +279,8 @@ TEST_F(AccessibilityTest, EveryWindowNamesWhatAPlayerCanFocusOrActOnAndEscapeClo
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
 
-    EXPECT_EQ(windows, (QStringList{"TForm2", "THighScoreForm", "Tdispers_form", "TAboutBox", "TResultForm",
-                                    "QInputDialog", "THighScoreForm"}));
+    EXPECT_EQ(windows, (QStringList{"TForm2", "THighScoreForm", "Tdispers_form", "TAboutBox",
+                                    "TResultForm", "QInputDialog", "THighScoreForm"}));
     EXPECT_EQ(stayed, QStringList()) << "Escape closes every secondary window";
     EXPECT_EQ(gameOverText, "You ve earned 2 points \nYou have left 1 balls \n"
                             "so you receive a bonus of 1000 points !\nYour total score is: 1002!!");

@@ -21,8 +21,7 @@ Board emptyBoard()
 {
     Board board;
     for (int column = 0; column < engine::BoardColumns; ++column)
-        for (int row = 0; row < engine::Rows; ++row)
-            board.at(column, row).state = CellState::Empty;
+        for (int row = 0; row < engine::Rows; ++row) board.at(column, row).state = CellState::Empty;
     return board;
 }
 
@@ -75,8 +74,7 @@ TEST(CountImageDispersion, LeavesTheSelectedGroupOut)
         points = game.SelectGroup().previewPoints;
     }
     int selected = 2;
-    while (selected * (selected - 1) < points)
-        ++selected;
+    while (selected * (selected - 1) < points) ++selected;
     ASSERT_EQ(selected * (selected - 1), points);
     const int kind = game.board().at(pressed.column, pressed.row).kind;
 
@@ -96,8 +94,8 @@ TEST(CountImageDispersion, CountsOnlyNormalSymbolsOfTheField)
     board.at(5, 6) = {0, CellState::Normal, 0};
     board.at(5, 7) = {0, CellState::Selected, 0};
     board.at(6, 6) = {4, CellState::Empty, 0};
-    board.at(1, 0) = {engine::FillerKind, CellState::Normal, 0};   // no kind of its own
-    board.at(2, 0) = {200, CellState::Normal, 0};                  // junk must not be counted
+    board.at(1, 0) = {engine::FillerKind, CellState::Normal, 0};  // no kind of its own
+    board.at(2, 0) = {200, CellState::Normal, 0};                 // junk must not be counted
     for (int row = 0; row < engine::Rows; ++row)
         board.at(engine::FeederColumn, row) = {1, CellState::Normal, 0};
 
@@ -110,8 +108,7 @@ TEST(DispersionWindow, ShowsCountsAndTotal)
 {
     Tdispers_form form;
     form.showDispersion(CountImageDispersion(emptyBoard()), pictures(24));
-    for (int label = 1; label <= 5; ++label)
-        EXPECT_EQ(labelText(form, label), "0 times");
+    for (int label = 1; label <= 5; ++label) EXPECT_EQ(labelText(form, label), "0 times");
     EXPECT_EQ(labelText(form, 6), "0 total");
 
     form.showDispersion({{26, 27, 0, 26, 3}, 82}, pictures(24));

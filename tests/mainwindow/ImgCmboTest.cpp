@@ -34,14 +34,12 @@ public:
     int pictureSize() const override { return size_; }
     QPixmap plain(int n, qreal) const override
     {
-        if (n < 0 || n >= count_)
-            return {};
+        if (n < 0 || n >= count_) return {};
         QImage image(size_, size_, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         const int top = n % 2 ? 0 : size_ / 2;
         for (int y = top; y < top + size_ / 2; ++y)
-            for (int x = 0; x < size_; ++x)
-                image.setPixel(x, y, qRgb(n, 90, 160));
+            for (int x = 0; x < size_; ++x) image.setPixel(x, y, qRgb(n, 90, 160));
         return QPixmap::fromImage(image);
     }
     QPixmap onYellow(int, qreal) const override { return {}; }
@@ -58,7 +56,7 @@ protected:
     std::unique_ptr<TForm2> open(bool big)
     {
         auto dialog = std::make_unique<TForm2>();
-        dialog->setProperty("KidSize", big);   // as a layout or script would set it
+        dialog->setProperty("KidSize", big);  // as a layout or script would set it
         dialog->setBigList(&bigList);
         dialog->setSmallList(&smallList);
         dialog->show();
@@ -80,8 +78,7 @@ protected:
         const QRgb top = image.pixel(0, 0);
         const QRgb bottom = image.pixel(0, half);
         const QRgb white = qRgb(255, 255, 255);
-        if (top == white && bottom == white)
-            return kBlank;
+        if (top == white && bottom == white) return kBlank;
         const QRgb drawn = top == white ? bottom : top;
         const int n = qRed(drawn);
         EXPECT_EQ(top == white, n % 2 == 0) << "picture " << n << " in the wrong half";
@@ -91,8 +88,7 @@ protected:
     static std::vector<int> shownPictures(TForm2 &dialog)
     {
         std::vector<int> shown;
-        for (int b = 1; b <= 5; ++b)
-            shown.push_back(shownPicture(dialog, b));
+        for (int b = 1; b <= 5; ++b) shown.push_back(shownPicture(dialog, b));
         return shown;
     }
 
@@ -143,9 +139,8 @@ TEST_F(SelectImagesTest, FreshSettingsShowPicturesZeroToFourAndOkWritesThemToThe
         EXPECT_EQ(dialog->findChild<QLabel *>("Label1")->font().pixelSize(), 15);
 
         // Through exec(), as the main window runs it.
-        QTimer::singleShot(0, dialog.get(), [&] {
-            dialog->findChild<QPushButton *>("BitBtn1")->click();
-        });
+        QTimer::singleShot(0, dialog.get(),
+                           [&] { dialog->findChild<QPushButton *>("BitBtn1")->click(); });
         EXPECT_EQ(dialog->exec(), QDialog::Accepted);
 
         const QStringList written = {"0", "1", "2", "3", "4"};
@@ -233,7 +228,7 @@ TEST_F(SelectImagesTest, ComingBackToTheDialogKeepsPlacementsAndListsEachPicture
     selectRow(*dialog, 9);
     doubleClickBox(*dialog, 1);
 
-    store("Small Symbols", "1", "60");   // changed behind the dialog's back
+    store("Small Symbols", "1", "60");  // changed behind the dialog's back
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(dialog.get(), &deactivate);
     QEvent activate(QEvent::WindowActivate);
@@ -325,5 +320,6 @@ TEST_F(SelectImagesTest, KeysAloneChooseAPictureAndPutItOnAKindThatAScreenReader
     EXPECT_EQ(focused.pixel(focused.width() / 2, focused.height() / 2),
               resting.pixel(resting.width() / 2, resting.height() / 2));
     QTest::keyClick(box(*dialog, 5), Qt::Key_Tab);
-    EXPECT_EQ(resting.pixel(0, 0), box(*dialog, 5)->grab().toImage().pixel(0, 0)) << "the frame goes with the focus";
+    EXPECT_EQ(resting.pixel(0, 0), box(*dialog, 5)->grab().toImage().pixel(0, 0))
+        << "the frame goes with the focus";
 }

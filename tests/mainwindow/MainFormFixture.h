@@ -31,7 +31,7 @@ public:
     struct Seen {
         QString className;
         QString title;
-        QString text;   // a message box's text
+        QString text;  // a message box's text
     };
 
     ModalWatcher()
@@ -60,11 +60,13 @@ private:
         if (auto *box = qobject_cast<QMessageBox *>(modal)) s.text = box->text();
         seen.push_back(s);
         if (inspect) inspect(modal);
-        if (!modal->isVisible()) return;   // inspect closed it its own way
+        if (!modal->isVisible()) return;  // inspect closed it its own way
         // The high score window would otherwise shrink for a second before it closes.
         if (modal->property("ClosingDuration").isValid()) modal->setProperty("ClosingDuration", 0);
-        if (auto *dialog = qobject_cast<QDialog *>(modal)) dialog->reject();
-        else modal->close();
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
     }
 
     QTimer timer_;
@@ -97,7 +99,10 @@ protected:
 
     void TearDown() override { form.reset(); }
 
-    QAction *item(const char *name) const { return form->findChild<QAction *>(QLatin1String(name)); }
+    QAction *item(const char *name) const
+    {
+        return form->findChild<QAction *>(QLatin1String(name));
+    }
     TDrawGrid *grid() const { return form->grid(); }
     QString panel(int index) const { return form->statusBar1()->panelText(index); }
 
@@ -107,7 +112,10 @@ protected:
         return grid()->cellRect(column, row).center() + QPoint(2, 2);
     }
 
-    const engine::Cell &cell(int column, int row) const { return form->game().board().at(column, row); }
+    const engine::Cell &cell(int column, int row) const
+    {
+        return form->game().board().at(column, row);
+    }
 
     TempExeDir exeDir;
     RecordingSoundService sounds;

@@ -60,7 +60,8 @@ QByteArray signature(const QImage &image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     return QCryptographicHash::hash(QByteArrayView(rgb.constBits(), rgb.sizeInBytes()),
-                                    QCryptographicHash::Sha1).toHex();
+                                    QCryptographicHash::Sha1)
+        .toHex();
 }
 
 // How many 2 x 2 blocks of the image hold more than one colour: none in a picture enlarged
@@ -71,7 +72,8 @@ int detailedBlocks(const QImage &image)
     for (int y = 0; y + 1 < image.height(); y += 2)
         for (int x = 0; x + 1 < image.width(); x += 2) {
             const QRgb p = image.pixel(x, y);
-            blocks += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p;
+            blocks += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                      image.pixel(x + 1, y + 1) != p;
         }
     return blocks;
 }
@@ -81,7 +83,8 @@ int detailedBlocks(const QImage &image)
 TEST(PictureScale, AtOneToOneEveryCellKeepsItsPixels)
 {
     // The cells' pixels as they were before the double-size drawings came.
-    const char *expected[] = {"1ee4b44beb5adabd0ccea2323b51bc3cd010f217", "8069e6f54342c2cbee7dffddc609237986c6c43d",
+    const char *expected[] = {"1ee4b44beb5adabd0ccea2323b51bc3cd010f217",
+                              "8069e6f54342c2cbee7dffddc609237986c6c43d",
                               "da075bc889376d3aa5c48416179a22450381cb3b"};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
@@ -105,7 +108,8 @@ TEST(PictureScale, AtTwiceTheScaleCellsShowTheDoubleSizeDrawings)
         const quorbix::ViewGeometry g = quorbix::viewGeometry(size);
         if (g.inset > 0) {
             EXPECT_EQ(twice.pixel(2 * g.inset - 1, 2 * g.cell - 1), qRgb(255, 255, 255));
-            EXPECT_EQ(twice.pixel(2 * (g.cell + g.inset) - 1, 2 * g.inset), quorbix::SelectedGround);
+            EXPECT_EQ(twice.pixel(2 * (g.cell + g.inset) - 1, 2 * g.inset),
+                      quorbix::SelectedGround);
         }
     }
 }
@@ -134,8 +138,10 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
         const QImage view = grid()->grab().toImage();
         const int inset = quorbix::viewGeometry(form->pictureSize()).inset;
         const QPixmap &picture = form->pictures().entry(1);
-        const QRect cell(QPointF((grid()->cellRect(1, 0).topLeft() + QPoint(2 + inset, 2 + inset)) * ratio).toPoint(),
-                         picture.size());
+        const QRect cell(
+            QPointF((grid()->cellRect(1, 0).topLeft() + QPoint(2 + inset, 2 + inset)) * ratio)
+                .toPoint(),
+            picture.size());
         EXPECT_EQ(view.copy(cell).convertToFormat(QImage::Format_RGB32),
                   picture.toImage().convertToFormat(QImage::Format_RGB32));
     }
@@ -151,7 +157,8 @@ TEST_F(MainFormTest, EveryWindowTakesThePicturesOfItsScreensScale)
         seen << QString::fromLatin1(window->metaObject()->className());
         for (const char *name : {"Image1", "Image5", "ProgramIcon2"}) {
             if (const auto *box = window->findChild<QLabel *>(QLatin1String(name))) {
-                EXPECT_EQ(box->pixmap().devicePixelRatio(), ratio) << seen.last().toStdString() << " " << name;
+                EXPECT_EQ(box->pixmap().devicePixelRatio(), ratio)
+                    << seen.last().toStdString() << " " << name;
             }
         }
         if (const auto *list = window->findChild<QTreeWidget *>(QStringLiteral("LV"))) {

@@ -18,9 +18,8 @@ namespace {
 
 // Kind 0 has a group of three in the bottom left corner; kind 1 a pair beside it.
 const std::vector<std::string> ThreeAndPair = {
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "03434343434", "00113434343",
+    "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434", "03434343434", "00113434343",
 };
 
 }  // namespace
@@ -79,7 +78,7 @@ TEST_F(MainFormTest, KeysMoveTheCurrentCellAndPlayWithoutAMouse)
     for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
     QTest::keyClick(grid(), Qt::Key_Right);
     QTest::keyClick(grid(), Qt::Key_Left);
-    QTest::keyClick(grid(), Qt::Key_Left);   // stops at the edge
+    QTest::keyClick(grid(), Qt::Key_Left);  // stops at the edge
     EXPECT_EQ(form->game().CurrentCell(), (engine::CellPos{0, 11}));
     EXPECT_EQ(cell(0, 11).state, CellState::Normal) << "arrow keys select nothing";
 
@@ -97,10 +96,10 @@ TEST_F(MainFormTest, EnterRemovesTheCurrentCellsGroupAndKeepsTheUndoStep)
     setField(form->game(), ThreeAndPair);
     grid()->setFocus();
     for (int i = 0; i < 11; ++i) QTest::keyClick(grid(), Qt::Key_Down);
-    QTest::keyClick(grid(), Qt::Key_Space);   // the three 0s
+    QTest::keyClick(grid(), Qt::Key_Space);  // the three 0s
     QTest::keyClick(grid(), Qt::Key_Right);
     QTest::keyClick(grid(), Qt::Key_Right);
-    QTest::keyClick(grid(), Qt::Key_Return);   // the pair of 1s under the current cell
+    QTest::keyClick(grid(), Qt::Key_Return);  // the pair of 1s under the current cell
     EXPECT_EQ(panel(3), "2");
     EXPECT_EQ(cell(0, 11).kind, 0);
     EXPECT_EQ(cell(0, 11).state, CellState::Normal);
@@ -120,9 +119,9 @@ TEST_F(MainFormTest, PressesOnTheGridsBorderAreNotTheGrids)
 {
     open();
     setField(form->game(), ThreeAndPair);
-    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));   // the three 0s
+    QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));  // the three 0s
     QTest::keyClick(grid(), Qt::Key_Right);
-    QTest::keyClick(grid(), Qt::Key_Right);   // the current cell is on the pair of 1s
+    QTest::keyClick(grid(), Qt::Key_Right);  // the current cell is on the pair of 1s
     const QPoint border(1, grid()->height() - 1);
     QTest::mouseClick(grid(), Qt::LeftButton, {}, border);
     QTest::mouseClick(grid(), Qt::RightButton, {}, border);
@@ -189,7 +188,7 @@ TEST_F(MainFormTest, TheDesktopsKeysReachTheCommandsFromTheBoardWhileTheirItemsA
         QTest::keyClick(grid(), static_cast<Qt::Key>(code), modifiers);
     };
 
-    key(Qt::Key_Z, Qt::ControlModifier);   // nothing to undo yet: the key does nothing
+    key(Qt::Key_Z, Qt::ControlModifier);  // nothing to undo yet: the key does nothing
     EXPECT_EQ(cell(0, 11).state, CellState::Normal);
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
     QTest::mouseDClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
@@ -217,7 +216,7 @@ TEST_F(MainFormTest, F1OpensTheHelp)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QSignalSpy help(item("Help2"), &QAction::triggered);
-    ModalWatcher watcher;   // the message box that says there is no help file here
+    ModalWatcher watcher;  // the message box that says there is no help file here
     QTest::keyClick(grid(), Qt::Key_F1);
     EXPECT_EQ(help.count(), 1);
 }
@@ -227,9 +226,8 @@ TEST_F(MainFormTest, SoundsPlayOnlyWhileSwitchedOn)
     open();
     // A group of seven plays "DIP"; one of six does not.
     const std::vector<std::string> seven = {
-        "34343434343", "43434343434", "34343434343", "43434343434",
-        "34343434343", "43434343434", "34343434343", "43434343434",
-        "34343434343", "43434343434", "00043434343", "00001111113",
+        "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "43434343434",
+        "34343434343", "43434343434", "34343434343", "43434343434", "00043434343", "00001111113",
     };
     setField(form->game(), seven);
     QTest::mouseClick(grid(), Qt::LeftButton, {}, cellCentre(0, 11));

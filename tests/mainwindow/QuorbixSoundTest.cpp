@@ -39,11 +39,12 @@ public:
         }
         QFile script(dir_.filePath(QStringLiteral("server.pa")));
         if (!script.open(QIODevice::WriteOnly)) return;
-        script.write(QStringLiteral("load-module module-null-sink sink_name=%1\n"
-                                    "set-default-sink %1\n"
-                                    "load-module module-native-protocol-unix socket=%2 auth-anonymous=1\n")
-                         .arg(QLatin1String(Sink), socket())
-                         .toUtf8());
+        script.write(
+            QStringLiteral("load-module module-null-sink sink_name=%1\n"
+                           "set-default-sink %1\n"
+                           "load-module module-native-protocol-unix socket=%2 auth-anonymous=1\n")
+                .arg(QLatin1String(Sink), socket())
+                .toUtf8());
         script.close();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dir_.path());
@@ -95,9 +96,10 @@ public:
         env.insert(QStringLiteral("PULSE_SERVER"), server_);
         parec_.setProcessEnvironment(env);
         parec_.start(QStringLiteral("parec"),
-                     {QStringLiteral("--device=%1.monitor").arg(QLatin1String(Sink)), QStringLiteral("--raw"),
-                      QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(RecordRate),
-                      QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
+                     {QStringLiteral("--device=%1.monitor").arg(QLatin1String(Sink)),
+                      QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                      QStringLiteral("--rate=%1").arg(RecordRate), QStringLiteral("--channels=1"),
+                      QStringLiteral("--latency-msec=20")});
         ASSERT_TRUE(parec_.waitForStarted(5000)) << "parec: " << parec_.errorString().toStdString();
         // Recording once the server lists the stream.
         for (int i = 0; i < 250; ++i) {
@@ -111,18 +113,24 @@ public:
     // the whole time given when none comes; returns what was recorded. heardAfterMs is when
     // the first audible sample arrived on the clock given (within the recording's own latency
     // of 20 ms), -1 when none did.
-    std::vector<std::int16_t> recordSound(std::chrono::milliseconds longest, const QElapsedTimer &since)
+    std::vector<std::int16_t> recordSound(std::chrono::milliseconds longest,
+                                          const QElapsedTimer &since)
     {
         QElapsedTimer clock;
         clock.start();
         const std::size_t quiet = RecordRate / 2;
         heardAfterMs = -1;
         while (clock.elapsed() < longest.count()) {
-            QTest::qWait(heardAfterMs < 0 ? 1 : 50);   // the game's event loop runs: the sound is played from it
+            QTest::qWait(heardAfterMs < 0
+                             ? 1
+                             : 50);  // the game's event loop runs: the sound is played from it
             append(parec_.readAllStandardOutput());
             const auto last = std::find_if(samples_.rbegin(), samples_.rend(), isAudible);
-            if (last != samples_.rend() && heardAfterMs < 0) heardAfterMs = static_cast<long>(since.elapsed());
-            if (last != samples_.rend() && static_cast<std::size_t>(last - samples_.rbegin()) > quiet) break;
+            if (last != samples_.rend() && heardAfterMs < 0)
+                heardAfterMs = static_cast<long>(since.elapsed());
+            if (last != samples_.rend() &&
+                static_cast<std::size_t>(last - samples_.rbegin()) > quiet)
+                break;
         }
         // SIGINT makes parec hand over what it still holds before it ends.
         ::kill(static_cast<pid_t>(parec_.processId()), SIGINT);
@@ -163,7 +171,7 @@ public:
 private:
     QString server_;
     QProcess parec_;
-    QByteArray pending_;   // an odd byte waiting for its pair
+    QByteArray pending_;  // an odd byte waiting for its pair
     std::vector<std::int16_t> samples_;
 };
 
@@ -185,14 +193,13 @@ double audibleSeconds(const std::vector<std::int16_t> &samples)
 
 // Kind 0 has a group of seven in the bottom left corner: its removal plays "DIP".
 const std::vector<std::string> SevenInACorner = {
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "00043434343", "00001111113",
+    "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434", "00043434343", "00001111113",
 };
 
 class SoundServerTest : public MainFormTest {
 protected:
-    long heardAfterMs = -1;   // from the removal's double-click to the sound; -1: never
+    long heardAfterMs = -1;  // from the removal's double-click to the sound; -1: never
 
     // Removes the seven through the board view while the monitor is recorded.
     std::vector<std::int16_t> removeSevenAndRecord(MonitorRecording &recording,
@@ -217,18 +224,20 @@ protected:
 TEST_F(SoundServerTest, DipReachesTheSoundServerWithSoundsOnAndNothingWithSoundsOff)
 {
     const PulseServer server;
-    if (!server.problem().empty()) GTEST_SKIP() << "no sound server could be started: " << server.problem();
+    if (!server.problem().empty())
+        GTEST_SKIP() << "no sound server could be started: " << server.problem();
     // Qt Multimedia connects to the server on its first use, which is below.
     qputenv("PULSE_SERVER", server.address().toUtf8());
     // The game as a portable copy: its sound module beside it, loaded once the window is
     // painted, as the game loads it.
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/quorbix-sound.so"),
-                            exeDir.filePath(QStringLiteral("quorbix-sound.so"))));
+    ASSERT_TRUE(
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/quorbix-sound.so"),
+                    exeDir.filePath(QStringLiteral("quorbix-sound.so"))));
     open();
-    platform::setSoundService(nullptr);   // the real one, not the fixture's recorder
+    platform::setSoundService(nullptr);  // the real one, not the fixture's recorder
     platform::preloadSoundsAfterFirstPaint(*form);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QTest::qWait(1000);   // the player's first double-click, a second after the window shows
+    QTest::qWait(1000);  // the player's first double-click, a second after the window shows
 
     // The recording waits for the first sound to come.
     MonitorRecording on(server.address());
@@ -237,8 +246,8 @@ TEST_F(SoundServerTest, DipReachesTheSoundServerWithSoundsOnAndNothingWithSounds
     const std::vector<std::int16_t> played = removeSevenAndRecord(on, std::chrono::seconds(20));
     const double seconds = audibleSeconds(played);
     std::cout << "DIP recorded: " << seconds << " s audible, peak " << peakOf(played)
-              << " of 32767, recorded for " << took.elapsed() << " ms, heard "
-              << heardAfterMs << " ms after the double-click\n";
+              << " of 32767, recorded for " << took.elapsed() << " ms, heard " << heardAfterMs
+              << " ms after the double-click\n";
     EXPECT_GT(peakOf(played), 3000) << "the sound is heard, not a trace of noise";
     EXPECT_NEAR(seconds, DipSeconds, 0.07);
 
@@ -247,8 +256,8 @@ TEST_F(SoundServerTest, DipReachesTheSoundServerWithSoundsOnAndNothingWithSounds
     item("Soundson1")->trigger();
     ASSERT_FALSE(form->soundsOn());
     MonitorRecording off(server.address());
-    const auto longest = std::max<std::chrono::milliseconds>(std::chrono::seconds(2),
-                                                             std::chrono::milliseconds(took.elapsed()));
+    const auto longest = std::max<std::chrono::milliseconds>(
+        std::chrono::seconds(2), std::chrono::milliseconds(took.elapsed()));
     EXPECT_LE(peakOf(removeSevenAndRecord(off, longest)), Audible) << "silence with sounds off";
     qunsetenv("PULSE_SERVER");
 }

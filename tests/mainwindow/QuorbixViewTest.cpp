@@ -14,18 +14,17 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
-#include <QTreeWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidget>
 
 using quorbix::PictureSize;
 
 namespace {
 
 const std::vector<std::string> PairInTheCorner = {
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "34343434343", "43434343434",
-    "34343434343", "43434343434", "34343434343", "00434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "43434343434",
+    "34343434343", "43434343434", "34343434343", "43434343434", "34343434343", "00434343434",
 };
 
 bool samePixels(const QImage &a, const QImage &b)
@@ -78,13 +77,13 @@ TEST_F(MainFormTest, CellsShowTheirPicturesWithTheFramesOfEachSize)
         ASSERT_EQ(form->pictureSize(), c.size);
         setField(form->game(), PairInTheCorner);
         QTest::mousePress(grid(), Qt::LeftButton, {}, cellCentre(0, 11));
-        grid()->Repaint();   // without the bubble
+        grid()->Repaint();  // without the bubble
         const QImage view = grid()->grab().toImage();
         const auto cellImage = [&](int column, int row) {
             return view.copy(grid()->cellRect(column, row).translated(2, 2));
         };
-        const QImage selected = cellImage(0, 11);   // kind 0, selected
-        const QImage normal = cellImage(2, 11);     // kind 4
+        const QImage selected = cellImage(0, 11);  // kind 0, selected
+        const QImage normal = cellImage(2, 11);    // kind 4
         EXPECT_TRUE(samePixels(selected.copy(c.inset, c.inset, c.picture, c.picture),
                                form->pictures().entry(5).toImage()));
         EXPECT_TRUE(samePixels(normal.copy(c.inset, c.inset, c.picture, c.picture),
@@ -202,8 +201,8 @@ TEST_F(MainFormTest, TheWindowFitsEachSizeAndMode)
         EXPECT_EQ(grid()->geometry(), c.view);
         EXPECT_EQ(grid()->contentsRect().size(), c.view.size() - QSize(4, 4)) << "2-pixel border";
         EXPECT_EQ(form->centralWidget()->size(), QSize(c.clientWidth, c.view.height()));
-        EXPECT_EQ(form->height(), form->menuBar()->height() + c.view.height() +
-                                      form->statusBar1()->height());
+        EXPECT_EQ(form->height(),
+                  form->menuBar()->height() + c.view.height() + form->statusBar1()->height());
         EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "not resizable";
         EXPECT_EQ(form->windowOpacity(), 1.0);
     }
@@ -231,7 +230,8 @@ TEST_F(MainFormTest, AWindowGrownPastTheScreensEdgeMovesBackJustEnough)
     const QRect area = form->screen()->availableGeometry();
     const QSize standard = form->frameGeometry().size();
     // Ten pixels from the bottom right corner, Big runs past both edges.
-    form->move(area.right() + 1 - standard.width() - 10, area.bottom() + 1 - standard.height() - 10);
+    form->move(area.right() + 1 - standard.width() - 10,
+               area.bottom() + 1 - standard.height() - 10);
     item("KidsImages1")->trigger();
     ASSERT_LE(form->frameGeometry().width(), area.width());
     ASSERT_LE(form->frameGeometry().height(), area.height());
@@ -248,13 +248,13 @@ TEST_F(MainFormTest, ThePointsBubbleSitsBelowLeftOfThePointerAndStaysInsideTheVi
     // An empty field: the bubble (with "0") is the only blue on the white view.
     setField(form->game(), {});
     const struct {
-        QPoint press;    // in the view's content, inside its 2-pixel border
-        int circleTop;   // y0 - 2
-        int circleRight; // X + 2
+        QPoint press;     // in the view's content, inside its 2-pixel border
+        int circleTop;    // y0 - 2
+        int circleRight;  // X + 2
     } cases[] = {
-        {{150, 100}, 118, 152},   // y0 = Y + 20
-        {{5, 5}, 48, 52},         // y0 raised to 50; X < 20 moves it to 50
-        {{200, 280}, 241, 202},   // y0 lowered to the view's height 293 - 50
+        {{150, 100}, 118, 152},  // y0 = Y + 20
+        {{5, 5}, 48, 52},        // y0 raised to 50; X < 20 moves it to 50
+        {{200, 280}, 241, 202},  // y0 lowered to the view's height 293 - 50
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.press.y());
@@ -420,7 +420,7 @@ TEST_F(MainFormTest, EveryOtherCommandOpensItsWindow)
         {"dfdf1", "THighScoreForm"},
         {"Showimagedispersion1", "Tdispers_form"},
         {"About1", "TAboutBox"},
-        {"Help2", "QMessageBox"},   // no help file beside this "executable"
+        {"Help2", "QMessageBox"},  // no help file beside this "executable"
     };
     for (const auto &c : commands) {
         SCOPED_TRACE(c.item);

@@ -456,8 +456,8 @@ TEST_F(ControlSkinTest, Tag1002SetsTheCaptionOfABitButtonLeftButNotOfAPlainButto
     const int bit = captionLeft(PaintBitButton);
     const int plain = captionLeft(PaintButton);
     ASSERT_GE(bit, 0);
-    EXPECT_LE(bit, 6);    // the client area shrunk by 4, left-aligned
-    EXPECT_GE(plain, 30); // centred as usual
+    EXPECT_LE(bit, 6);     // the client area shrunk by 4, left-aligned
+    EXPECT_GE(plain, 30);  // centred as usual
 }
 
 TEST_F(ControlSkinTest, ADownFlatSpeedButtonIsTintedLightOnlyAbove16BitsPerPixel)
@@ -476,5 +476,5 @@ TEST_F(ControlSkinTest, ADownFlatSpeedButtonIsTintedLightOnlyAbove16BitsPerPixel
         return at(image, 20, 12);
     };
     EXPECT_EQ(middle(32), Lighten(pal().SelectFace, 20));
-    EXPECT_EQ(middle(16), pal().CheckFace);   // the down button's own face
+    EXPECT_EQ(middle(16), pal().CheckFace);  // the down button's own face
 }

@@ -1,8 +1,8 @@
 // Measuring and drawing single menu items into an image, checked pixel by pixel.
 
+#include "MenuItemPainter.h"
 #include "ItemPicture.h"
 #include "ItemText.h"
-#include "MenuItemPainter.h"
 #include "SkinTestSupport.h"
 
 #include <QFontMetrics>
@@ -28,7 +28,8 @@ protected:
     }
 
     // Draws the item at (10, 5) in a 160 x 40 image of a loud colour.
-    QImage draw(const MenuItemInfo &item, bool selected = false, bool hot = false, int width = 120, int height = 23)
+    QImage draw(const MenuItemInfo &item, bool selected = false, bool hot = false, int width = 120,
+                int height = 23)
     {
         QImage image(160, 40, QImage::Format_RGB32);
         image.fill(QColor(0, 255, 0));
@@ -149,7 +150,8 @@ TEST_F(MenuItemTest, BarItemWithPictureOnlyIsPictureWidthPlusFive)
     MenuItemInfo game;
     game.barItem = true;
     game.caption = "Game";
-    EXPECT_EQ(MeasureMenuItem(game, look, QSize()).width(), QFontMetrics(look.font).horizontalAdvance("Game") + 5);
+    EXPECT_EQ(MeasureMenuItem(game, look, QSize()).width(),
+              QFontMetrics(look.font).horizontalAdvance("Game") + 5);
     // Only pictures raise the bar: the game's bar stays 22 px high beside its 23-px items.
     EXPECT_EQ(MeasureMenuItem(undo, look, QSize(16, 16)).height(), 22);
     EXPECT_EQ(MeasureMenuItem(game, look, QSize(30, 12)).height(), 12);
@@ -205,8 +207,8 @@ TEST_F(MenuItemTest, CheckedItemWithoutPictureShowsBoxAndTick)
     const int T = rect().top() + 7;
     EXPECT_EQ(at(image, L, T), pal().CheckFrame);
     EXPECT_EQ(at(image, L + 9, T + 9), pal().CheckFrame);
-    EXPECT_EQ(at(image, L + 1, T + 5), clBlack);  // the short stroke
-    EXPECT_EQ(at(image, L + 11, T), clBlack);  // the long stroke leaves the box
+    EXPECT_EQ(at(image, L + 1, T + 5), clBlack);   // the short stroke
+    EXPECT_EQ(at(image, L + 11, T), clBlack);      // the long stroke leaves the box
     EXPECT_NE(at(image, L + 12, T - 1), clBlack);  // up to its end point, not including it
     EXPECT_EQ(at(image, L + 7, T + 2), pal().CheckFace);
 }
@@ -231,7 +233,7 @@ TEST_F(MenuItemTest, DisabledCheckMarkIsDrawnInTheDisabledColourOnTheBackground)
     bar.checked = true;
     bar.enabled = false;
     const QImage onBar = draw(bar, true, false, 50, 20);
-    const int barL = rect().left() + 7;   // the box centred in the icon column, one row higher
+    const int barL = rect().left() + 7;  // the box centred in the icon column, one row higher
     const int barT = rect().top() + 4;
     EXPECT_EQ(at(onBar, barL, barT), pal().DisabledText);
     EXPECT_EQ(at(onBar, barL + 7, barT + 2), Darken(pal().BarFace, 100));
@@ -245,10 +247,10 @@ TEST_F(MenuItemTest, CheckedRadioItemShowsRingWithDot)
     const QImage image = draw(standard);
     const int L = rect().left() + 7;
     const int T = rect().top() + 7;
-    EXPECT_EQ(at(image, L + 5, T), pal().SelectFrame);       // top of the ring
-    EXPECT_EQ(at(image, L + 5, T + 1), pal().CheckFace);     // between ring and dot
-    EXPECT_EQ(at(image, L + 5, T + 5), pal().SelectFrame);   // the dot
-    EXPECT_EQ(at(image, L, T), pal().IconColumnFace);        // corners stay free
+    EXPECT_EQ(at(image, L + 5, T), pal().SelectFrame);      // top of the ring
+    EXPECT_EQ(at(image, L + 5, T + 1), pal().CheckFace);    // between ring and dot
+    EXPECT_EQ(at(image, L + 5, T + 5), pal().SelectFrame);  // the dot
+    EXPECT_EQ(at(image, L, T), pal().IconColumnFace);       // corners stay free
 
     standard.checked = false;
     const QImage unchecked = draw(standard);

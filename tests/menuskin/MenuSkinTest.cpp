@@ -1,8 +1,8 @@
 // The skin attached to a window's menus: what it measures and draws through the menu
 // widgets, what it leaves alone, and how it lets go.
 
-#include "ItemText.h"
 #include "MenuSkin.h"
+#include "ItemText.h"
 #include "MenuSkinManager.h"
 #include "MenuSkinStyle.h"
 #include "SkinTestSupport.h"
@@ -132,7 +132,8 @@ TEST_F(MenuSkinTest, MenuItemsAreMeasuredByTheSkin)
     const int itemHeight = text + static_cast<int>(std::nearbyint(0.75 * text));
     EXPECT_EQ(w.settings->actionGeometry(w.sounds).height(), itemHeight);
     // The picture-only bar item: 5 + 16, and the menu system's allowance.
-    EXPECT_EQ(w.window->menuBar()->actionGeometry(w.undo).width(), 21 + MenuSkinStyle::ItemAllowance);
+    EXPECT_EQ(w.window->menuBar()->actionGeometry(w.undo).width(),
+              21 + MenuSkinStyle::ItemAllowance);
 }
 
 TEST_F(MenuSkinTest, SkinnedMenuShowsTheGradientAndTag999ItemsAreDrawnPlainly)
@@ -145,12 +146,14 @@ TEST_F(MenuSkinTest, SkinnedMenuShowsTheGradientAndTag999ItemsAreDrawnPlainly)
     const SkinLook &look = w.skin->lookFor(32);
     QImage image = shot(w.game);
     EXPECT_EQ(at(image, item.left(), item.top() + 20), Lighten(look.palette.IconColumnFace, 1));
-    EXPECT_EQ(at(image, item.left() + 28, item.top() + 20), Lighten(look.palette.IconColumnFace, 85));
+    EXPECT_EQ(at(image, item.left() + 28, item.top() + 20),
+              Lighten(look.palette.IconColumnFace, 85));
 
     w.newGame->setProperty("Tag", 999);
     w.game->update();
     image = shot(w.game);
-    EXPECT_NE(at(image, item.left() + 28, item.top() + 20), Lighten(look.palette.IconColumnFace, 85));
+    EXPECT_NE(at(image, item.left() + 28, item.top() + 20),
+              Lighten(look.palette.IconColumnFace, 85));
     w.game->close();
 }
 
@@ -177,13 +180,13 @@ TEST_F(MenuSkinTest, ColourChangesReachThePaletteAtTheNextDraw)
     // The switches that choose how the palette is made count as colour changes.
     w.skin->setUseSystemColors(false);
     EXPECT_TRUE(w.skin->colorsDirty());
-    EXPECT_EQ(w.skin->lookFor(32).palette.MenuFace, fromQColor(Face));   // Color is clBtnFace
+    EXPECT_EQ(w.skin->lookFor(32).palette.MenuFace, fromQColor(Face));  // Color is clBtnFace
     w.skin->setUseDimColor(true);
     EXPECT_EQ(w.skin->lookFor(32).palette.SelectFace, Lighten(clHighlight, 68));
     w.skin->setUseDimColor(false);
     w.skin->setUseSystemColors(true);
     EXPECT_EQ(w.skin->lookFor(32).palette.MenuFace, Lighten(clBtnFace, 86));
-    w.skin->setFontColor(rgbValue(9, 8, 7));   // selected items are written in the font's colour
+    w.skin->setFontColor(rgbValue(9, 8, 7));  // selected items are written in the font's colour
     EXPECT_EQ(w.skin->lookFor(32).palette.SelectText, rgbValue(9, 8, 7));
     w.skin->setUseSystemColors(false);
     w.skin->setSelectColor(rgbValue(1, 2, 3));

@@ -42,7 +42,10 @@ private:
 };
 
 // The colour value of an image pixel.
-inline ColorValue at(const QImage &image, int x, int y) { return fromQColor(QColor(image.pixel(x, y))); }
+inline ColorValue at(const QImage &image, int x, int y)
+{
+    return fromQColor(QColor(image.pixel(x, y)));
+}
 
 // A fully opaque square picture of one colour, with a differently coloured top-left pixel.
 inline QImage solidPicture(int size, QColor colour)

@@ -22,7 +22,10 @@ constexpr long WindowEvents = 40;
 constexpr long HideAfter = 200;
 constexpr long GiveUpAfter = 400;
 
-long closeAfter(const QWidget *window) { return window->windowType() == Qt::Popup ? PopupEvents : WindowEvents; }
+long closeAfter(const QWidget *window)
+{
+    return window->windowType() == Qt::Popup ? PopupEvents : WindowEvents;
+}
 
 struct Key {
     Qt::Key key;
@@ -69,15 +72,15 @@ QString at(QPoint p) { return QStringLiteral("at %1,%2").arg(p.x()).arg(p.y()); 
 // (0, 0) as "the window's centre".
 QPoint inside(QPoint p, QSize size)
 {
-    return {std::clamp(p.x(), 1, std::max(1, size.width() - 1)), std::clamp(p.y(), 1, std::max(1, size.height() - 1))};
+    return {std::clamp(p.x(), 1, std::max(1, size.width() - 1)),
+            std::clamp(p.y(), 1, std::max(1, size.height() - 1))};
 }
 
 }  // namespace
 
 Monkey::Monkey(std::uint32_t seed, long events, bool trace, MonkeyHost &host, Watchdog &watchdog)
     : random_(seed), events_(events), trace_(trace), host_(host), watchdog_(watchdog)
-{
-}
+{}
 
 void Monkey::scheduleTick() { QTimer::singleShot(0, this, &Monkey::tick); }
 
@@ -87,14 +90,15 @@ void Monkey::tick()
     scheduleTick();
     QWidget *top = topWindow();
     for (const Frame &frame : frames_)
-        if (frame.target == top) return;   // that window's event is still being handled
+        if (frame.target == top) return;  // that window's event is still being handled
     const QWidget *mainWindow = host_.mainWindow();
     if (frames_.empty() && !(mainWindow && mainWindow->isVisible())) {
         // Closed by a key or a menu command: the game starts afresh, as a player would start it.
-        framed(nullptr, QStringLiteral("restart of the main window"), [this] { host_.restartMainWindow(); });
+        framed(nullptr, QStringLiteral("restart of the main window"),
+               [this] { host_.restartMainWindow(); });
         return;
     }
-    if (!top || !top->isVisible()) return;   // the main window is closing inside an event
+    if (!top || !top->isVisible()) return;  // the main window is closing inside an event
     countOpenWindows();
     if (QWidget *window = windowToClose(top)) {
         closeWindow(window);
@@ -112,7 +116,7 @@ void Monkey::tick()
     if (sent_ < events_) {
         sendRandomEvent(top);
     } else if (top != host_.mainWindow()) {
-        closeWindow(top);   // winding down: nothing but the main window stays open
+        closeWindow(top);  // winding down: nothing but the main window stays open
     } else if (frames_.empty() && open_.empty()) {
         finished_ = true;
         emit finished();
@@ -122,7 +126,8 @@ void Monkey::tick()
 QWidget *Monkey::topWindow() const
 {
     if (QWidget *popup = QApplication::activePopupWidget()) return popup;
-    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
     QWidget *active = QApplication::activeWindow();
     if (active && active->isVisible() && active->windowType() != Qt::ToolTip) return active;
     return host_.mainWindow();
@@ -132,9 +137,11 @@ void Monkey::countOpenWindows()
 {
     std::erase_if(open_, [](const OpenWindow &w) { return !w.widget || !w.widget->isVisible(); });
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (!widget->isVisible() || widget == host_.mainWindow() || widget->windowType() == Qt::ToolTip)
+        if (!widget->isVisible() || widget == host_.mainWindow() ||
+            widget->windowType() == Qt::ToolTip)
             continue;
-        auto known = std::find_if(open_.begin(), open_.end(), [widget](const OpenWindow &w) { return w.widget == widget; });
+        auto known = std::find_if(open_.begin(), open_.end(),
+                                  [widget](const OpenWindow &w) { return w.widget == widget; });
         if (known == open_.end()) {
             ++seen_[QString::fromLatin1(widget->metaObject()->className())];
             open_.push_back({widget, 0});
@@ -164,13 +171,18 @@ QWidget *Monkey::windowToClose(QWidget *top) const
 
 void Monkey::closeWindow(QWidget *window)
 {
-    const auto known = std::find_if(open_.begin(), open_.end(), [window](const OpenWindow &w) { return w.widget == window; });
+    const auto known = std::find_if(open_.begin(), open_.end(),
+                                    [window](const OpenWindow &w) { return w.widget == window; });
     const bool stubborn = known != open_.end() && known->events > closeAfter(window) + HideAfter;
-    framed(window, stubborn ? QStringLiteral("hiding") : QStringLiteral("closing"), [window, stubborn] {
-        if (stubborn) window->hide();
-        else if (auto *dialog = qobject_cast<QDialog *>(window)) dialog->reject();
-        else window->close();
-    });
+    framed(window, stubborn ? QStringLiteral("hiding") : QStringLiteral("closing"),
+           [window, stubborn] {
+               if (stubborn)
+                   window->hide();
+               else if (auto *dialog = qobject_cast<QDialog *>(window))
+                   dialog->reject();
+               else
+                   window->close();
+           });
 }
 
 void Monkey::sendRandomEvent(QWidget *top)
@@ -188,25 +200,34 @@ void Monkey::sendRandomEvent(QWidget *top)
     const QPoint p = randomPoint(top);
     if (kind < (onMain ? 55 : 75)) {
         const int b = below(20);
-        const Qt::MouseButton button = b < 17 ? Qt::LeftButton : b < 19 ? Qt::RightButton : Qt::MiddleButton;
-        const QString name = button == Qt::LeftButton ? QStringLiteral("left") : button == Qt::RightButton ? QStringLiteral("right") : QStringLiteral("middle");
-        framed(top, name + QStringLiteral(" click ") + at(p), [=] { QTest::mouseClick(window, button, {}, p); });
+        const Qt::MouseButton button = b < 17   ? Qt::LeftButton
+                                       : b < 19 ? Qt::RightButton
+                                                : Qt::MiddleButton;
+        const QString name = button == Qt::LeftButton    ? QStringLiteral("left")
+                             : button == Qt::RightButton ? QStringLiteral("right")
+                                                         : QStringLiteral("middle");
+        framed(top, name + QStringLiteral(" click ") + at(p),
+               [=] { QTest::mouseClick(window, button, {}, p); });
     } else if (kind < 90) {
-        framed(top, QStringLiteral("double-click ") + at(p), [=] { QTest::mouseDClick(window, Qt::LeftButton, {}, p); });
+        framed(top, QStringLiteral("double-click ") + at(p),
+               [=] { QTest::mouseDClick(window, Qt::LeftButton, {}, p); });
     } else {
         std::vector<QPoint> path(static_cast<std::size_t>(1 + below(4)));
         for (QPoint &q : path) q = randomPoint(top);
-        framed(top, QStringLiteral("drag ") + at(p) + QStringLiteral(" to ") + at(path.back()), [=, this] {
-            QTest::mousePress(window, Qt::LeftButton, {}, p);
-            // A press can resize the window (a picture size from a menu).
-            for (const QPoint &q : path)
-                if (window) QTest::mouseMove(window, inside(q, window->size()));
-            // The release goes where the button is let go, even when the press opened or
-            // closed a window.
-            QWidget *now = topWindow();
-            QWindow *target = window ? window.data() : now ? now->windowHandle() : nullptr;
-            if (target) QTest::mouseRelease(target, Qt::LeftButton, {}, inside(path.back(), target->size()));
-        });
+        framed(top, QStringLiteral("drag ") + at(p) + QStringLiteral(" to ") + at(path.back()),
+               [=, this] {
+                   QTest::mousePress(window, Qt::LeftButton, {}, p);
+                   // A press can resize the window (a picture size from a menu).
+                   for (const QPoint &q : path)
+                       if (window) QTest::mouseMove(window, inside(q, window->size()));
+                   // The release goes where the button is let go, even when the press opened or
+                   // closed a window.
+                   QWidget *now = topWindow();
+                   QWindow *target = window ? window.data() : now ? now->windowHandle() : nullptr;
+                   if (target)
+                       QTest::mouseRelease(target, Qt::LeftButton, {},
+                                           inside(path.back(), target->size()));
+               });
     }
 }
 
@@ -219,9 +240,8 @@ void Monkey::sendKey(QWidget *top)
     while (pick >= key->weight) pick -= (key++)->weight;
     QPointer<QWindow> window = top->windowHandle();
     if (!window) return;
-    framed(top, QStringLiteral("key ") + QLatin1String(key->name), [=] {
-        QTest::keyClick(window, key->key, key->modifiers);
-    });
+    framed(top, QStringLiteral("key ") + QLatin1String(key->name),
+           [=] { QTest::keyClick(window, key->key, key->modifiers); });
 }
 
 // A point inside the window. On the main window mostly on the board, often on a symbol that can
@@ -258,6 +278,8 @@ void Monkey::framed(QWidget *target, const QString &what, const std::function<vo
     send();
     frames_.pop_back();
     // The event underneath (if any) is being answered again from now on.
-    if (frames_.empty()) watchdog_.idle();
-    else watchdog_.busy(frames_.back().event, frames_.back().what);
+    if (frames_.empty())
+        watchdog_.idle();
+    else
+        watchdog_.busy(frames_.back().event, frames_.back().what);
 }

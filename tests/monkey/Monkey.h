@@ -89,5 +89,5 @@ private:
     std::vector<Frame> frames_;
     std::vector<OpenWindow> open_;
     QMap<QString, int> seen_;
-    QPointer<QWidget> activated_;   // the window last asked to take the keyboard
+    QPointer<QWidget> activated_;  // the window last asked to take the keyboard
 };

@@ -6,8 +6,7 @@
 
 Watchdog::Watchdog(std::uint32_t seed, std::chrono::seconds limit)
     : seed_(seed), limit_(limit), thread_([this] { watch(); })
-{
-}
+{}
 
 Watchdog::~Watchdog()
 {
@@ -47,7 +46,9 @@ std::chrono::milliseconds Watchdog::longestAnswer()
 
 void Watchdog::noteAnswer(Clock::time_point now)
 {
-    if (!waiting_) longest_ = std::max(longest_, std::chrono::duration_cast<std::chrono::milliseconds>(now - since_));
+    if (!waiting_)
+        longest_ = std::max(longest_,
+                            std::chrono::duration_cast<std::chrono::milliseconds>(now - since_));
 }
 
 void Watchdog::watch()
@@ -56,11 +57,12 @@ void Watchdog::watch()
     while (!wake_.wait_for(lock, std::chrono::milliseconds(250), [this] { return stop_; })) {
         if (Clock::now() - since_ <= limit_) continue;
         if (waiting_) {
-            std::fprintf(stderr, "monkey: seed %u: no event answered for %lld s after event %ld (%s)\n",
+            std::fprintf(stderr,
+                         "monkey: seed %u: no event answered for %lld s after event %ld (%s)\n",
                          seed_, static_cast<long long>(limit_.count()), event_, what_.c_str());
         } else {
-            std::fprintf(stderr, "monkey: seed %u: event %ld (%s) not answered within %lld s\n", seed_,
-                         event_, what_.c_str(), static_cast<long long>(limit_.count()));
+            std::fprintf(stderr, "monkey: seed %u: event %ld (%s) not answered within %lld s\n",
+                         seed_, event_, what_.c_str(), static_cast<long long>(limit_.count()));
         }
         std::fflush(stderr);
         std::abort();

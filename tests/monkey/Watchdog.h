@@ -39,5 +39,5 @@ private:
     std::string what_ = "start-up";
     bool waiting_ = true;
     std::chrono::milliseconds longest_{0};
-    std::thread thread_;   // last: starts once everything above is set
+    std::thread thread_;  // last: starts once everything above is set
 };

@@ -52,10 +52,14 @@ bool parse(int argc, char **argv, Options &options)
         char *end = nullptr;
         const long long value = std::strtoll(argv[i + 1], &end, 10);
         if (*end != '\0' || value < 0) return false;
-        if (std::strcmp(argv[i], "--events") == 0) options.events = static_cast<long>(value);
-        else if (std::strcmp(argv[i], "--seed") == 0) options.seed = static_cast<std::uint32_t>(value);
-        else if (std::strcmp(argv[i], "--answer-seconds") == 0 && value > 0) options.answerSeconds = static_cast<int>(value);
-        else return false;
+        if (std::strcmp(argv[i], "--events") == 0)
+            options.events = static_cast<long>(value);
+        else if (std::strcmp(argv[i], "--seed") == 0)
+            options.seed = static_cast<std::uint32_t>(value);
+        else if (std::strcmp(argv[i], "--answer-seconds") == 0 && value > 0)
+            options.answerSeconds = static_cast<int>(value);
+        else
+            return false;
         ++i;
     }
     return true;
@@ -112,7 +116,8 @@ public:
         if (!form_) return std::nullopt;
         const engine::Game &play = form_->game();
         const auto removable = [&play](int column, int row) {
-            return play.board().at(column, row).state != engine::CellState::Empty && !play.IsIsolated(column, row);
+            return play.board().at(column, row).state != engine::CellState::Empty &&
+                   !play.IsIsolated(column, row);
         };
         std::vector<QPoint> cells;
         for (int column = 0; column < engine::FieldColumns; ++column)
@@ -139,7 +144,8 @@ QString checkStillPlays(Game &game)
     TForm1 &form = game.form();
     form.findChild<QAction *>(QStringLiteral("NewGame1"))->trigger();
     const engine::Game &play = form.game();
-    if (play.totalScore().points() != 0 || play.SymbolsLeft() != engine::FieldColumns * engine::Rows)
+    if (play.totalScore().points() != 0 ||
+        play.SymbolsLeft() != engine::FieldColumns * engine::Rows)
         return QStringLiteral("New Game did not deal a full board");
     const std::optional<QPoint> cell = game.groupCell(0);
     if (!cell) return QStringLiteral("the new board has no group to remove");
@@ -158,7 +164,8 @@ QtMessageHandler defaultMessages = nullptr;
 
 void dropPlatformNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (!message.startsWith(QLatin1String("This plugin does not support"))) defaultMessages(type, context, message);
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        defaultMessages(type, context, message);
 }
 
 }  // namespace
@@ -167,7 +174,8 @@ int main(int argc, char **argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s [--events N] [--seed S] [--answer-seconds T] [--trace]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--events N] [--seed S] [--answer-seconds T] [--trace]\n",
+                     argv[0]);
         return 2;
     }
     defaultMessages = qInstallMessageHandler(dropPlatformNotices);
@@ -195,13 +203,15 @@ int main(int argc, char **argv)
     QStringList windows;
     for (auto it = monkey.windowsSeen().begin(); it != monkey.windowsSeen().end(); ++it)
         windows << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-    std::printf("monkey: seed %u, %ld events, slowest answer %lld ms, main window restarted %d times, "
-                "links opened %d\nmonkey: windows opened: %s\n",
-                options.seed, monkey.eventsSent(), static_cast<long long>(watchdog.longestAnswer().count()),
-                game.restarts(), desktop.opened,
-                qPrintable(windows.join(QStringLiteral(", "))));
-    if (fault.isEmpty()) std::printf("monkey: the game still plays\n");
-    else std::printf("monkey: seed %u: after the run, %s\n", options.seed, qPrintable(fault));
+    std::printf(
+        "monkey: seed %u, %ld events, slowest answer %lld ms, main window restarted %d times, "
+        "links opened %d\nmonkey: windows opened: %s\n",
+        options.seed, monkey.eventsSent(), static_cast<long long>(watchdog.longestAnswer().count()),
+        game.restarts(), desktop.opened, qPrintable(windows.join(QStringLiteral(", "))));
+    if (fault.isEmpty())
+        std::printf("monkey: the game still plays\n");
+    else
+        std::printf("monkey: seed %u: after the run, %s\n", options.seed, qPrintable(fault));
     // Now: the leak check at exit ends the process without flushing what is buffered.
     std::fflush(stdout);
     return fault.isEmpty() ? 0 : 1;

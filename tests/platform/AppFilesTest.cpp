@@ -29,8 +29,7 @@ TEST(AppFilesPaths, ReplaceOrAppendTheExtensionOfTheFileNameOnly)
          "quorbix"},
         {"/opt/v1.2/quorbix", "/opt/v1.2/quorbix.ini", "/opt/v1.2/quorbix", "quorbix", "quorbix"},
         {"/opt/x.tar.gz", "/opt/x.tar.ini", "/opt/x.tar", "x.tar.gz", "x.tar"},
-        {"/home/me/.quorbix", "/home/me/.quorbix.ini", "/home/me/.quorbix", ".quorbix",
-         ".quorbix"},
+        {"/home/me/.quorbix", "/home/me/.quorbix.ini", "/home/me/.quorbix", ".quorbix", ".quorbix"},
         {"/opt/name.", "/opt/name.ini", "/opt/name", "name.", "name"},
         {"quorbix", "quorbix.ini", "quorbix", "quorbix", "quorbix"},
     };
@@ -71,7 +70,7 @@ TEST(AppFilesPaths, WhereTheExecutablesFolderIsNotThePlayersTheFirstWriteMakesTh
 
     platform::ProfileFile ini(settings);
     EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 0);
-    EXPECT_FALSE(QFileInfo::exists(home.filePath("config")));   // reading makes nothing
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("config")));  // reading makes nothing
     ini.writeInteger("Modus", "Shifter", 3);
     EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 3);
     for (const char *folder : {"config", "config/quorbix"}) {
@@ -115,7 +114,7 @@ TEST(AppFilesPaths, TheHelpFileBesideTheExecutableComesFirstThenTheInstalledOne)
     const QString beside = root.filePath("games/quorbix.hlp");
     const QString installed = root.filePath("share/quorbix/quorbix.hlp");
 
-    EXPECT_EQ(platform::helpFilePath(), beside);   // neither: the name the message shows
+    EXPECT_EQ(platform::helpFilePath(), beside);  // neither: the name the message shows
     for (const QString &path : {installed, beside}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -139,8 +138,10 @@ protected:
         platform::overrideExecutablePath(QString());
         qunsetenv("XDG_CONFIG_HOME");
         qunsetenv("XDG_DATA_HOME");
-        if (home0_.isNull()) qunsetenv("HOME");
-        else qputenv("HOME", home0_);
+        if (home0_.isNull())
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", home0_);
     }
     QString filePath(const QString &name) const { return home_.filePath(name); }
     static QString message(const std::function<void()> &write)
@@ -167,9 +168,9 @@ TEST_F(PerUserFolders, OnlyThePlayersOwnPrivateFolderAndLinksAreUsed)
     ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
     platform::ProfileFile ini(platform::settingsFilePath());
     ini.writeInteger("Modus", "Shifter", 1);
-    EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777,
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                  QFile::WriteUser | QFile::ExeUser);
+    EXPECT_EQ(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ExeOwner | QFile::ReadUser |
+                                                            QFile::WriteUser | QFile::ExeUser);
 
     // The player's own link leads to the file it names.
     const QString kept = filePath("kept.ini");
@@ -179,7 +180,7 @@ TEST_F(PerUserFolders, OnlyThePlayersOwnPrivateFolderAndLinksAreUsed)
     EXPECT_EQ(platform::ProfileFile(kept).readInteger("Modus", "Shifter", 0), 2);
 
     if (::geteuid() != 0) GTEST_SKIP() << "files of another user can only be made by root";
-    const uid_t other = 65534;   // nobody
+    const uid_t other = 65534;  // nobody
     ASSERT_EQ(::lchown(QFile::encodeName(ini.path()).constData(), other, other), 0);
     EXPECT_EQ(message([&] { ini.writeInteger("Modus", "Shifter", 3); }),
               "Unable to write to " + ini.path());
@@ -205,8 +206,10 @@ TEST_F(PerUserFolders, TheFoldersComeFromBytesThatNameThemExactly)
     const QString passwdHome = QDir::cleanPath(QFile::decodeName(entry->pw_dir));
     for (const char *home : {static_cast<const char *>(nullptr), "relative/home", ""}) {
         SCOPED_TRACE(home ? home : "unset");
-        if (home) qputenv("HOME", home);
-        else qunsetenv("HOME");
+        if (home)
+            qputenv("HOME", home);
+        else
+            qunsetenv("HOME");
         EXPECT_EQ(platform::settingsFilePath(), passwdHome + "/.config/quorbix/quorbix.ini");
     }
 }
@@ -218,11 +221,13 @@ TEST_F(PerUserFolders, APathTooLongForTheFileSystemMakesNoFolder)
     QString deep = filePath("config");
     while (deep.size() < 4200) deep += "/" + QString(200, u'd');
     qputenv("XDG_CONFIG_HOME", deep.toUtf8());
-    EXPECT_THROW(platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
-                 platform::ProfileWriteError);
+    EXPECT_THROW(
+        platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
+        platform::ProfileWriteError);
     qputenv("XDG_CONFIG_HOME", filePath("config/" + QString(256, u'n')).toUtf8());
-    EXPECT_THROW(platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
-                 platform::ProfileWriteError);
+    EXPECT_THROW(
+        platform::ProfileFile(platform::settingsFilePath()).writeInteger("Modus", "Shifter", 1),
+        platform::ProfileWriteError);
     EXPECT_FALSE(QFileInfo::exists(filePath("config")));
 }
 
@@ -276,7 +281,10 @@ protected:
         QFile f(exe_.filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    void setExecutable(const QString &name) { platform::overrideExecutablePath(exe_.filePath(name)); }
+    void setExecutable(const QString &name)
+    {
+        platform::overrideExecutablePath(exe_.filePath(name));
+    }
 
     TempExeDir exe_;
 };
@@ -303,9 +311,11 @@ TEST_F(MoveOldSettings, NeverOverwritesASettingsFile)
 TEST_F(MoveOldSettings, NeverTouchesTheExecutableOrAnythingButARegularFile)
 {
     // Without an extension the "old name" is the executable itself.
-    put("quorbix", "\x7f" "ELF");
+    put("quorbix", "\x7f"
+                   "ELF");
     EXPECT_FALSE(platform::moveOldSettingsFile());
-    EXPECT_EQ(bytes("quorbix"), "\x7f" "ELF");
+    EXPECT_EQ(bytes("quorbix"), "\x7f"
+                                "ELF");
     EXPECT_FALSE(QFile::exists(exe_.filePath("quorbix.ini")));
 
     setExecutable("game.bin");

@@ -24,13 +24,13 @@ QString choose(std::initializer_list<const char *> uiLanguages)
 TEST(Language, TheFirstOfThePlayersLanguagesThatTheGameSpeaksWins)
 {
     EXPECT_EQ(choose({"de-DE", "de"}), "de");
-    EXPECT_EQ(choose({"it-IT", "fr-FR", "de"}), "fr");      // no Italian here: the next one
-    EXPECT_EQ(choose({"sv-FI"}), "sv");                     // by language when the territory differs
+    EXPECT_EQ(choose({"it-IT", "fr-FR", "de"}), "fr");  // no Italian here: the next one
+    EXPECT_EQ(choose({"sv-FI"}), "sv");                 // by language when the territory differs
     EXPECT_EQ(choose({"pt-BR"}), "pt_BR");
-    EXPECT_EQ(choose({"pt"}), "pt_BR");                     // Qt's Portuguese is Brazil's
+    EXPECT_EQ(choose({"pt"}), "pt_BR");  // Qt's Portuguese is Brazil's
     EXPECT_EQ(choose({"zh-Hans-CN"}), "zh_CN");
-    EXPECT_EQ(choose({"zh-TW", "de"}), "de");               // never the simplified for the traditional
-    EXPECT_EQ(choose({"tlh", "fr"}), "fr");                 // an unknown name is passed over
+    EXPECT_EQ(choose({"zh-TW", "de"}), "de");  // never the simplified for the traditional
+    EXPECT_EQ(choose({"tlh", "fr"}), "fr");    // an unknown name is passed over
 }
 
 TEST(Language, EnglishAndTheCLocaleAreTheUntranslatedGame)

@@ -49,7 +49,7 @@ TEST_F(ProfileFileTest, ReadsNamesWithoutRegardToCaseAcrossLineEndsBlanksAndComm
         "; Hidden=1\r\n"
         "\r\n"
         "[ kids ]\r\n"
-        "Kids Symbols=0x2");   // the last line has no line end
+        "Kids Symbols=0x2");  // the last line has no line end
     const ProfileFile ini(path());
     EXPECT_EQ(ini.readInteger("SOUNDS", "play sounds", 1), 5);
     EXPECT_TRUE(ini.readBool("Sounds", "Play Sounds", false));
@@ -96,8 +96,8 @@ TEST_F(ProfileFileTest, GivesTheDefaultForEveryKindOfAbsence)
 
     put("[Modus]\nShifter=\nOther=yes\n[Empty]\n");
     const ProfileFile ini(path());
-    EXPECT_EQ(ini.readString("Modus", "Shifter", "d"), "");   // present but empty
-    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 7), 7);     // empty is not a number
+    EXPECT_EQ(ini.readString("Modus", "Shifter", "d"), "");  // present but empty
+    EXPECT_EQ(ini.readInteger("Modus", "Shifter", 7), 7);    // empty is not a number
     EXPECT_EQ(ini.readInteger("Modus", "Other", 7), 7);
     EXPECT_EQ(ini.readInteger("Modus", "Missing", 7), 7);
     EXPECT_EQ(ini.readInteger("Missing", "Shifter", 7), 7);
@@ -110,15 +110,34 @@ TEST_F(ProfileFileTest, GivesTheDefaultForEveryKindOfAbsence)
 TEST(ProfileInteger, ReadsDecimalAndBothHexadecimalForms)
 {
     const std::pair<const char *, std::optional<int>> cases[] = {
-        {"12", 12}, {"-7", -7}, {"007", 7}, {"0x1F", 31}, {"0X1f", 31}, {"$ff", 255},
-        {"0x2", 2}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"$FFFFFFFF", -1}, {"0x80000000", -2147483647 - 1}, {"0x000000001", 1},
+        {"12", 12},
+        {"-7", -7},
+        {"007", 7},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"$ff", 255},
+        {"0x2", 2},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1},
+        {"0x80000000", -2147483647 - 1},
+        {"0x000000001", 1},
         // Not numbers: the caller's default.
-        {"", std::nullopt}, {"0x", std::nullopt}, {"$", std::nullopt}, {"-", std::nullopt},
-        {"yes", std::nullopt}, {"12abc", std::nullopt}, {"+5", std::nullopt},
-        {"1 2", std::nullopt}, {"2147483648", std::nullopt}, {"-2147483649", std::nullopt},
-        {"0x100000000", std::nullopt}, {"-0x5", std::nullopt}, {"$-5", std::nullopt},
-        {"0xg", std::nullopt}, {"\xd9\xa3", std::nullopt},   // an Arabic-Indic three
+        {"", std::nullopt},
+        {"0x", std::nullopt},
+        {"$", std::nullopt},
+        {"-", std::nullopt},
+        {"yes", std::nullopt},
+        {"12abc", std::nullopt},
+        {"+5", std::nullopt},
+        {"1 2", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"0x100000000", std::nullopt},
+        {"-0x5", std::nullopt},
+        {"$-5", std::nullopt},
+        {"0xg", std::nullopt},
+        {"\xd9\xa3", std::nullopt},  // an Arabic-Indic three
     };
     for (const auto &[text, expected] : cases) {
         EXPECT_EQ(platform::parseProfileInteger(QString::fromUtf8(text)), expected) << text;
@@ -152,8 +171,9 @@ TEST_F(ProfileFileTest, ReadsAWholeSectionOfIntegersInFileOrderInOneGo)
     const ProfileFile hsl(path());
     using Entries = std::vector<std::pair<QString, int>>;
     // Each key keeps the value of its own line; what is not a number is the default.
-    EXPECT_EQ(hsl.readIntegerSection("High Score", -1),
-              Entries({{"Bob_1", 700}, {"Ann_0", 950}, {"ann_0", 415}, {"Junk_3", -1}, {"Bare", -1}}));
+    EXPECT_EQ(
+        hsl.readIntegerSection("High Score", -1),
+        Entries({{"Bob_1", 700}, {"Ann_0", 950}, {"ann_0", 415}, {"Junk_3", -1}, {"Bare", -1}}));
     EXPECT_TRUE(hsl.readIntegerSection("high score: shifter", 0).empty());
     EXPECT_TRUE(ProfileFile(path("missing.hsl")).readIntegerSection("high score", 0).empty());
 }
@@ -166,7 +186,8 @@ TEST_F(ProfileFileTest, CreatesTheFileAndAppendsNewSectionsAtTheEnd)
     ini.writeInteger("Kids", "Kids Symbols", 2);
     ini.writeInteger("Modus", "Shifter", -3);
     ini.writeBool("sounds", "play sounds", false);
-    EXPECT_EQ(bytes(), "[Sounds]\nPlay Sounds=0\n\n[Kids]\nKids Symbols=2\n\n[Modus]\nShifter=-3\n");
+    EXPECT_EQ(bytes(),
+              "[Sounds]\nPlay Sounds=0\n\n[Kids]\nKids Symbols=2\n\n[Modus]\nShifter=-3\n");
     EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), -3);
 }
 
@@ -201,16 +222,14 @@ TEST_F(ProfileFileTest, AWriteChangesOnlyItsOwnLine)
 TEST_F(ProfileFileTest, ErasesAndReplacesSectionsBesideUntouchedOnes)
 {
     const QByteArray others = "[Sounds]\nPlay Sounds=1\n\n";
-    put(others +
-        "[high score: shifter]\nAnn_0=950\nBob_1=700\n; note\n\n"
-        "[high score]\nZed_0=5\n\n"
-        "[High Score: Shifter]\nOld_0=1\n");
+    put(others + "[high score: shifter]\nAnn_0=950\nBob_1=700\n; note\n\n"
+                 "[high score]\nZed_0=5\n\n"
+                 "[High Score: Shifter]\nOld_0=1\n");
     ProfileFile hsl(path());
     hsl.replaceSection("HIGH SCORE: SHIFTER", {{"Bob_0", "990"}, {"Ann_1", "950"}, {"Cy_2", "3"}});
     // The section's comment stays, ahead of its new keys.
-    EXPECT_EQ(bytes(), others +
-                           "[high score: shifter]\n; note\nBob_0=990\nAnn_1=950\nCy_2=3\n\n"
-                           "[high score]\nZed_0=5\n\n");
+    EXPECT_EQ(bytes(), others + "[high score: shifter]\n; note\nBob_0=990\nAnn_1=950\nCy_2=3\n\n"
+                                "[high score]\nZed_0=5\n\n");
     EXPECT_EQ(hsl.readKeys("high score: shifter"), QStringList({"Bob_0", "Ann_1", "Cy_2"}));
 
     hsl.eraseSection("high score: shifter");
@@ -245,11 +264,14 @@ TEST_F(ProfileFileTest, KeepsNonAsciiNamesInUtf8)
 
     // A line written on an older system, in its code page, reads as typed; the line a write
     // changes becomes UTF-8 and every other line keeps its bytes.
-    put("[Gr\xFC\xDF" "e]\nJ\xFCrgen=\x80 1\nZo\xEB=2\n", "old.ini");
+    put("[Gr\xFC\xDF"
+        "e]\nJ\xFCrgen=\x80 1\nZo\xEB=2\n",
+        "old.ini");
     ProfileFile old(path("old.ini"));
     EXPECT_EQ(old.readString("Grüße", "JÜRGEN", ""), "€ 1");
     old.writeString("Grüße", "Jürgen", "ä");
-    EXPECT_EQ(bytes("old.ini"), "[Gr\xFC\xDF" "e]\nJ\xC3\xBCrgen=\xC3\xA4\nZo\xEB=2\n");
+    EXPECT_EQ(bytes("old.ini"), "[Gr\xFC\xDF"
+                                "e]\nJ\xC3\xBCrgen=\xC3\xA4\nZo\xEB=2\n");
     EXPECT_EQ(old.readKeys("Grüße"), QStringList({"Jürgen", "Zoë"}));
 }
 
@@ -278,9 +300,8 @@ TEST_F(ProfileFileTest, NamesAndValuesThatWouldBreakTheFormatAreCleaned)
                                       {";Semi_2", "3"},
                                       {"  a=b  _3", " 4 "},
                                       {"tab\there_4", QString::fromUtf8("5\0six", 5)}});
-    EXPECT_EQ(hsl.readKeys("high score"),
-              QStringList({"Eve [Guard] keep_0 _0", "_Bracket]_1", "_Semi_2", "a_b  _3",
-                           "tab here_4"}));
+    EXPECT_EQ(hsl.readKeys("high score"), QStringList({"Eve [Guard] keep_0 _0", "_Bracket]_1",
+                                                       "_Semi_2", "a_b  _3", "tab here_4"}));
     EXPECT_EQ(hsl.readString("high score", "Eve [Guard] keep_0 _0", ""), "1  [Evil]  x=2");
     EXPECT_EQ(hsl.readInteger("high score", "a_b  _3", 0), 4);
     EXPECT_EQ(hsl.readString("high score", "tab here_4", ""), "5 six");
@@ -334,8 +355,8 @@ TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionsAndItsLink)
     ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(bytes("real.ini"), "[Modus]\nShifter=2\n");
-    EXPECT_EQ(QFile::permissions(path("real.ini")), QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QFile::permissions(path("real.ini")),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 
 // Root may write any file, so only an ordinary user sees the refusal.
@@ -361,7 +382,7 @@ TEST_F(ProfileFileTest, AWriteThatFailsHalfWayLeavesThePreviousFileWhole)
     std::vector<std::pair<QString, QString>> many;
     for (int i = 0; i < 200; ++i) many.emplace_back(QString("Player%1_%1").arg(i), "1");
 
-    rlimit old {};
+    rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit tight = old;

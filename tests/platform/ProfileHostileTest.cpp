@@ -17,18 +17,18 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
-#include <sys/file.h>
 #include <random>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
-#include <ctime>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 using platform::ProfileFile;
 using platform::ProfileWriteError;
@@ -51,8 +51,8 @@ protected:
     }
     QStringList files() const
     {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                           QDir::Name);
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
     // The number of a process that has ended.
     static pid_t deadPid()
@@ -84,8 +84,10 @@ TEST_F(ProfileHostileTest, BinaryJunkAndInvalidUtf8ReadAsDefaultsAndSurviveWrite
 TEST_F(ProfileHostileTest, OverlongLinesAreSkippedButStillEndASection)
 {
     const QByteArray huge(200 * 1024, 'a');
-    put("[Modus]\nShifter=" + huge + "\n" + huge + "=1\n[high score]\nAnn_0=9\n"
-        "[" + huge + "]\nShifter=3\n[Modus]\nLater=1\n");
+    put("[Modus]\nShifter=" + huge + "\n" + huge +
+        "=1\n[high score]\nAnn_0=9\n"
+        "[" +
+        huge + "]\nShifter=3\n[Modus]\nLater=1\n");
     ProfileFile ini(path());
     EXPECT_EQ(ini.readString("Modus", "Shifter", "d"), "d");
     EXPECT_EQ(ini.readKeys("Modus"), QStringList());
@@ -101,7 +103,7 @@ TEST_F(ProfileHostileTest, AFileOfHundredsOfMegabytesIsNeitherReadNorReplaced)
     put("[Modus]\nShifter=2\n");
     {
         QFile f(path());
-        ASSERT_TRUE(f.resize(300LL * 1024 * 1024));   // sparse: costs no disk
+        ASSERT_TRUE(f.resize(300LL * 1024 * 1024));  // sparse: costs no disk
     }
     ProfileFile ini(path());
     EXPECT_EQ(ini.readInteger("Modus", "Shifter", 0), 0);
@@ -130,10 +132,11 @@ TEST_F(ProfileHostileTest, RandomNamesNeverDisturbOtherKeysOrSections)
     auto randomText = [&] {
         QString s;
         const int length = static_cast<int>(random() % 8);
-        for (int i = 0; i < length; ++i) s += alphabet[static_cast<int>(random() % alphabet.size())];
+        for (int i = 0; i < length; ++i)
+            s += alphabet[static_cast<int>(random() % alphabet.size())];
         return s;
     };
-    QMap<QString, QString> written;   // key as given -> value as read back
+    QMap<QString, QString> written;  // key as given -> value as read back
     for (int i = 0; i < 150; ++i) {
         const QString key = randomText() + "#" + QString::number(i);
         const QString value = randomText();
@@ -159,7 +162,7 @@ TEST_F(ProfileHostileTest, AnotherWritersLockIsWaitedForAndADeadOnesIsTakenOver)
     const pid_t child = ::fork();
     if (child == 0) {
         QLockFile left(lock);
-        ::_exit(left.tryLock(0) ? 0 : 1);   // dies holding it
+        ::_exit(left.tryLock(0) ? 0 : 1);  // dies holding it
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -210,7 +213,7 @@ TEST_F(ProfileHostileTest, AnEmptyLockHeldByALiveWriterIsNeverTakenOver)
     EXPECT_THROW(ProfileFile(path()).writeInteger("Modus", "Shifter", 2), ProfileWriteError);
     EXPECT_EQ(bytes(), "[Modus]\nShifter=1\n");
     EXPECT_TRUE(QFileInfo::exists(lock));
-    ::close(fd);   // the writer goes away: its lock is free at once
+    ::close(fd);  // the writer goes away: its lock is free at once
     ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
     EXPECT_EQ(bytes(), "[Modus]\nShifter=2\n");
 }
@@ -224,7 +227,7 @@ TEST_F(ProfileHostileTest, ALockThatIsNotAFileFailsTheWriteAtOnceAndIsNamed)
     put("[Modus]\nShifter=1\n");
     const QString lock = platform::lockFileFor(path());
     const QByteArray name = QFile::encodeName(lock);
-    std::atomic<bool> done {false};
+    std::atomic<bool> done{false};
     // Sets free a write that blocked on a FIFO, so that the test fails rather than hangs.
     std::thread rescuer([&] {
         QElapsedTimer timer;
@@ -281,8 +284,10 @@ TEST_F(ProfileHostileTest, TheNextWriteRemovesTemporariesOfWritersThatAreGone)
     const QString dead = QString::number(deadPid());
     const QString ours = QString::number(::getpid());
     const QStringList abandoned = {prefix + "-" + dead + "-0.tmp", prefix + "-" + dead + "-17.tmp"};
-    const QStringList kept = {prefix + "-" + ours + "-99.tmp", prefix + "-1-0.tmp",
-                              prefix + "-" + dead + "-x.tmp", prefix + "-" + dead + ".tmp",
+    const QStringList kept = {prefix + "-" + ours + "-99.tmp",
+                              prefix + "-1-0.tmp",
+                              prefix + "-" + dead + "-x.tmp",
+                              prefix + "-" + dead + ".tmp",
                               ".quorbix-000000000000-" + dead + "-0.tmp",
                               "notes-" + dead + "-0.tmp"};
     for (const QString &name : abandoned + kept) {
@@ -292,7 +297,8 @@ TEST_F(ProfileHostileTest, TheNextWriteRemovesTemporariesOfWritersThatAreGone)
     ASSERT_TRUE(QDir(dir_.path()).mkdir(prefix + "-" + dead + "-5.tmp"));
     ProfileFile(path()).writeInteger("Modus", "Shifter", 2);
     QStringList expected = kept;
-    expected << prefix + "-" + dead + "-5.tmp" << "quorbix.hsl";
+    expected << prefix + "-" + dead + "-5.tmp"
+             << "quorbix.hsl";
     expected.sort();
     EXPECT_EQ(files(), expected);
 }
@@ -314,7 +320,7 @@ TEST_F(ProfileHostileTest, AFifoSwappedInWhileReadingNeverBlocks)
     const QByteArray target = QFile::encodeName(path());
     const QByteArray fifo = QFile::encodeName(dir_.filePath("fifo"));
     const QByteArray plain = QFile::encodeName(dir_.filePath("plain"));
-    std::atomic<bool> stop {false};
+    std::atomic<bool> stop{false};
     std::thread swapper([&] {
         while (!stop) {
             ::mkfifo(fifo.constData(), 0600);
@@ -327,7 +333,7 @@ TEST_F(ProfileHostileTest, AFifoSwappedInWhileReadingNeverBlocks)
             ::rename(plain.constData(), target.constData());
         }
     });
-    std::atomic<bool> done {false};
+    std::atomic<bool> done{false};
     std::thread reader([&] {
         const ProfileFile ini(path());
         QElapsedTimer timer;
@@ -370,7 +376,7 @@ TEST_F(ProfileHostileTest, AWriteToAFullDiskFailsAndLeavesTheFileWhole)
     struct Unmount {
         QByteArray at;
         ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-    } unmount {disk};
+    } unmount{disk};
 
     const QString file = dir_.filePath("disk/quorbix.ini");
     ProfileFile ini(file);
@@ -383,8 +389,7 @@ TEST_F(ProfileHostileTest, AWriteToAFullDiskFailsAndLeavesTheFileWhole)
     QFile filler(dir_.filePath("disk/filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size()) {
-    }
+    while (filler.write(block) == block.size()) {}
     filler.close();
     ASSERT_TRUE(QFile::remove(reserve.fileName()));
 

@@ -59,7 +59,8 @@ TEST_F(ShellHelp, AMissingOrUnreadableHelpFileGivesAClearMessage)
 {
     bool shown = true;
     const QString missing = dir_.filePath("quorbix.hlp");
-    EXPECT_EQ(showHelpAnsweringMessages(missing, shown), "There is no help file at " + missing + ".");
+    EXPECT_EQ(showHelpAnsweringMessages(missing, shown),
+              "There is no help file at " + missing + ".");
     EXPECT_FALSE(shown);
 
     const QString binary = put("old.hlp", QByteArray("?_\x03\0\0\0\xff", 7));
@@ -109,7 +110,8 @@ protected:
     }
     ~ShellUrls() override
     {
-        for (const char *scheme : {"https", "http", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+        for (const char *scheme : {"https", "http", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
     }
 
     UrlRecorder recorder_;

@@ -17,10 +17,7 @@
 
 namespace {
 
-int effectsAlive()
-{
-    return static_cast<int>(qApp->findChildren<QSoundEffect *>().size());
-}
+int effectsAlive() { return static_cast<int>(qApp->findChildren<QSoundEffect *>().size()); }
 
 TEST(Sound, PlaySoundGoesToTheInstalledServiceAndBackToTheRealOne)
 {
@@ -66,8 +63,9 @@ TEST(Sound, EffectsAreMadeOnFirstPlayAndANewSoundStopsTheOldOne)
     // let every effect finish loading before the process ends.
     const auto loading = [] {
         const auto effects = qApp->findChildren<QSoundEffect *>();
-        return std::any_of(effects.begin(), effects.end(),
-                           [](const QSoundEffect *e) { return e->status() == QSoundEffect::Loading; });
+        return std::any_of(effects.begin(), effects.end(), [](const QSoundEffect *e) {
+            return e->status() == QSoundEffect::Loading;
+        });
     };
     EXPECT_TRUE(QTest::qWaitFor([&] { return !loading(); }, 30000));
 }
@@ -93,17 +91,19 @@ TEST(SoundModule, AMissingOrDamagedModuleIsSilentAndQuiet)
     static QTemporaryDir dir;
     QFile damaged(dir.filePath(QStringLiteral("quorbix-sound.so")));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\x7f" "ELF but nothing more");
+    damaged.write("\x7f"
+                  "ELF but nothing more");
     damaged.close();
     static QStringList messages;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &m) { messages << m; });
-    platform::ModuleSoundService missing([] { return QStringList{dir.filePath(QStringLiteral("none.so"))}; },
-                                         &resources::soundUrl);
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &m) { messages << m; });
+    platform::ModuleSoundService missing(
+        [] { return QStringList{dir.filePath(QStringLiteral("none.so"))}; }, &resources::soundUrl);
     missing.play(QStringLiteral("DIP"));
     EXPECT_EQ(missing.load(), nullptr);
-    platform::ModuleSoundService broken([] { return QStringList{dir.filePath(QStringLiteral("quorbix-sound.so"))}; },
-                                        &resources::soundUrl);
+    platform::ModuleSoundService broken(
+        [] { return QStringList{dir.filePath(QStringLiteral("quorbix-sound.so"))}; },
+        &resources::soundUrl);
     broken.play(QStringLiteral("DIP"));
     EXPECT_EQ(broken.load(), nullptr);
     qInstallMessageHandler(previous);

@@ -56,8 +56,8 @@ TEST(SystemText, MountsUndoTheKernelsEscapesAndSkipPseudoFileSystems)
     for (const char *disk : {"ext4", "btrfs", "xfs", "vfat", "overlay", "fuseblk", "iso9660"}) {
         EXPECT_TRUE(platform::isDiskFileSystem(disk)) << disk;
     }
-    for (const char *pseudo : {"proc", "sysfs", "tmpfs", "devtmpfs", "cgroup2", "squashfs",
-                               "fuse.gvfsd-fuse", ""}) {
+    for (const char *pseudo :
+         {"proc", "sysfs", "tmpfs", "devtmpfs", "cgroup2", "squashfs", "fuse.gvfsd-fuse", ""}) {
         EXPECT_FALSE(platform::isDiskFileSystem(pseudo)) << pseudo;
     }
 }

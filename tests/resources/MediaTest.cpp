@@ -27,7 +27,10 @@ struct WaveInfo {
     int sampleRate = 0;
     int bitsPerSample = 0;
     qint64 dataBytes = -1;
-    double seconds() const { return double(dataBytes) / (sampleRate * channels * bitsPerSample / 8); }
+    double seconds() const
+    {
+        return double(dataBytes) / (sampleRate * channels * bitsPerSample / 8);
+    }
 };
 
 // Walks the RIFF chunks of a WAV file; nullopt when the file is not one.
@@ -43,8 +46,7 @@ std::optional<WaveInfo> readWave(const QByteArray &bytes)
         const QByteArray id = bytes.mid(at, 4);
         const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
         const char *body = bytes.constData() + at + 8;
-        if (at + 8 + qsizetype(size) > bytes.size())
-            return std::nullopt;
+        if (at + 8 + qsizetype(size) > bytes.size()) return std::nullopt;
         if (id == "fmt " && size >= 16) {
             info.format = qFromLittleEndian<quint16>(body);
             info.channels = qFromLittleEndian<quint16>(body + 2);
@@ -55,8 +57,7 @@ std::optional<WaveInfo> readWave(const QByteArray &bytes)
         }
         at += 8 + size + (size & 1);
     }
-    if (info.channels == 0 || info.sampleRate == 0 || info.dataBytes < 0)
-        return std::nullopt;
+    if (info.channels == 0 || info.sampleRate == 0 || info.dataBytes < 0) return std::nullopt;
     return info;
 }
 
@@ -120,8 +121,8 @@ TEST(Sounds, EachIsA16BitPcmWaveOfItsLength)
         double longest;
     };
     // Each ends in 0.3 s of silence, which a sound server may drop.
-    for (const Expected &e : {Expected{"DIP", 0.35, 0.8}, Expected{"GONG", 2.0, 3.3},
-                              Expected{"APPLAUSE", 2.0, 4.0}}) {
+    for (const Expected &e :
+         {Expected{"DIP", 0.35, 0.8}, Expected{"GONG", 2.0, 3.3}, Expected{"APPLAUSE", 2.0, 4.0}}) {
         SCOPED_TRACE(e.name);
         const QString url = resources::soundUrl(QString::fromLatin1(e.name));
         ASSERT_TRUE(url.startsWith(QStringLiteral("qrc:/")));
@@ -134,7 +135,8 @@ TEST(Sounds, EachIsA16BitPcmWaveOfItsLength)
         EXPECT_GE(wave->seconds(), e.shortest);
         EXPECT_LE(wave->seconds(), e.longest);
     }
-    EXPECT_EQ(resources::soundUrl(QStringLiteral("dip")), resources::soundUrl(QStringLiteral("DIP")));
+    EXPECT_EQ(resources::soundUrl(QStringLiteral("dip")),
+              resources::soundUrl(QStringLiteral("DIP")));
     EXPECT_TRUE(resources::soundUrl(QStringLiteral("TRUMPET")).isEmpty());
     EXPECT_TRUE(resources::soundUrl(QString()).isEmpty());
 }
@@ -145,14 +147,10 @@ TEST(Fonts, EveryFaceTheWindowsNameResolvesToAnEmbeddedFace)
     resources::registerFonts();  // a second call adds nothing twice
     const QStringList families = QFontDatabase::families();
     const std::pair<const char *, const char *> expected[] = {
-        {"Comic Sans MS", "Comic Neue"},
-        {"Berlin Sans FB Demi", "Eurofurence Demi"},
-        {"Berlin Sans FB", "Eurofurence Book"},
-        {"Britannic Bold", "Biolinum Display"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Microsoft Sans Serif", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},
-        {"Courier New", "Liberation Mono"},
+        {"Comic Sans MS", "Comic Neue"},        {"Berlin Sans FB Demi", "Eurofurence Demi"},
+        {"Berlin Sans FB", "Eurofurence Book"}, {"Britannic Bold", "Biolinum Display"},
+        {"MS Sans Serif", "Liberation Sans"},   {"Microsoft Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},           {"Courier New", "Liberation Mono"},
     };
     for (const auto &[asked, carried] : expected) {
         SCOPED_TRACE(asked);
@@ -190,8 +188,8 @@ TEST(HelpFile, LiesBesideTheExecutableWithContent)
     QFile help(QStringLiteral(QUORBIX_HELP_FILE));
     ASSERT_TRUE(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
-    for (const char *topic : {"How to play", "Standard", "Shifter", "Add Mega Row", "Shift Mega Row",
-                              "Scoring", "High scores", "Keyboard", "Space", "Enter", "Ctrl+Z",
-                              "F1"})
+    for (const char *topic :
+         {"How to play", "Standard", "Shifter", "Add Mega Row", "Shift Mega Row", "Scoring",
+          "High scores", "Keyboard", "Space", "Enter", "Ctrl+Z", "F1"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(topic))) << topic;
 }

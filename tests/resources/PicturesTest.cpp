@@ -23,8 +23,7 @@ bool fullyOpaque(const QImage &image)
 {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 255)
-                return false;
+            if (qAlpha(image.pixel(x, y)) != 255) return false;
     return true;
 }
 
@@ -33,8 +32,7 @@ double mean(const QImage &image, float (QColor::*property)() const)
 {
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            sum += (QColor(image.pixel(x, y)).*property)();
+        for (int x = 0; x < image.width(); ++x) sum += (QColor(image.pixel(x, y)).*property)();
     return sum / (image.width() * image.height());
 }
 
@@ -66,7 +64,8 @@ void expectDoubleSize(const QPixmap &single, const QPixmap &twice)
     // Reduced to the designed size, it is the designed picture (premultiplied, so that colours
     // under full transparency do not count).
     const QImage reduced = large.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                               .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                               .scaled(single.size(), Qt::IgnoreAspectRatio,
+                                       Qt::SmoothTransformation);
     const QImage designed = single.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     double difference = 0;
     for (int y = 0; y < designed.height(); ++y)
@@ -113,7 +112,9 @@ void expectLibrary(const resources::PictureLibrary &library, int count, int size
                 } else {
                     if (a >= 128) ++covered;
                     // The picture laid over yellow with its own coverage.
-                    const auto over = [a](int c, int ground) { return (c * a + ground * (255 - a)) / 255.0; };
+                    const auto over = [a](int c, int ground) {
+                        return (c * a + ground * (255 - a)) / 255.0;
+                    };
                     ASSERT_NEAR(qRed(q), over(qRed(p), 255), 2.0) << x << "," << y;
                     ASSERT_NEAR(qGreen(q), over(qGreen(p), 255), 2.0) << x << "," << y;
                     ASSERT_NEAR(qBlue(q), over(qBlue(p), 0), 2.0) << x << "," << y;
@@ -124,7 +125,8 @@ void expectLibrary(const resources::PictureLibrary &library, int count, int size
         EXPECT_GT(transparent, 0);
         EXPECT_GT(covered, size * size / 16);
         // Each number shows its own picture: a strip cut at the wrong place repeats or mixes.
-        const QByteArray bytes(reinterpret_cast<const char *>(plain.constBits()), plain.sizeInBytes());
+        const QByteArray bytes(reinterpret_cast<const char *>(plain.constBits()),
+                               plain.sizeInBytes());
         EXPECT_FALSE(seen.contains(bytes)) << "picture " << n << " repeats an earlier one";
         seen.insert(bytes);
     }
@@ -170,8 +172,7 @@ TEST(StandardPictures, EmptyCellIsAllWhite)
     const QImage empty = argb(resources::emptyCellPicture());
     ASSERT_EQ(empty.size(), QSize(24, 24));
     for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 24; ++x)
-            ASSERT_EQ(empty.pixel(x, y), qRgb(255, 255, 255));
+        for (int x = 0; x < 24; ++x) ASSERT_EQ(empty.pixel(x, y), qRgb(255, 255, 255));
 }
 
 TEST(PictureLibraries, BigLibraryHas87DistinctPicturesInTwoAgreeingForms)
@@ -238,8 +239,7 @@ TEST(MenuIcons, FifteenTransparentIconsWhoseBottomLeftPixelIsClear)
         EXPECT_FALSE(fullyOpaque(icon));
         int drawn = 0;
         for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                drawn += qAlpha(icon.pixel(x, y)) > 128;
+            for (int x = 0; x < 16; ++x) drawn += qAlpha(icon.pixel(x, y)) > 128;
         EXPECT_GT(drawn, 20);
     }
     EXPECT_TRUE(resources::menuIcon(-1).isNull());
@@ -282,8 +282,7 @@ TEST(WindowAndAboutPictures, HaveTheirSizes)
     const QImage header = resources::aboutHeader().toImage();
     EXPECT_EQ(QColor(header.pixel(200, 80)), QColor(Qt::white));
     bool navy = false;
-    for (int y = 0; y < 20; ++y)
-        navy = navy || QColor(header.pixel(200, y)) == QColor(0, 0, 128);
+    for (int y = 0; y < 20; ++y) navy = navy || QColor(header.pixel(200, y)) == QColor(0, 0, 128);
     EXPECT_TRUE(navy);
 
     const QString html = resources::otherProgramsHtml();

@@ -2,8 +2,8 @@
 // writes when destroyed, and when ShowHighScores opens it at all.
 #include "HighScoreListU.h"
 
-#include "ModalScript.h"
 #include "AtomicWrite.h"
+#include "ModalScript.h"
 #include "ProfileFile.h"
 #include "RecordingSoundService.h"
 #include "Resources.h"
@@ -14,8 +14,8 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLayout>
@@ -45,10 +45,7 @@ std::function<void(QInputDialog *)> typeName(const QString &name)
     };
 }
 
-QTableWidget *table(const THighScoreForm &form)
-{
-    return form.findChild<QTableWidget *>("vl");
-}
+QTableWidget *table(const THighScoreForm &form) { return form.findChild<QTableWidget *>("vl"); }
 
 QStringList column(const THighScoreForm &form, int col)
 {
@@ -133,7 +130,7 @@ TEST_F(HighScoreFormTest, ViewingShowsTheListUnderItsSectionNameAndRewritesIt)
         // Nothing was added, so the last row scoring 0 is the one selected.
         EXPECT_EQ(form.LastTotal(), 0);
         EXPECT_EQ(selectedRow(form), 2);
-        EXPECT_EQ(readHighScoreFile().left(12), "; our scores");   // nothing written yet
+        EXPECT_EQ(readHighScoreFile().left(12), "; our scores");  // nothing written yet
     }
     EXPECT_EQ(readHighScoreFile(), "; our scores\n[high score]\nAnn_0=900\nZed_1=50\nBob_2=0\n"
                                    "[high score: shifter]\nQ_0=1\nforeign line\n");
@@ -166,7 +163,8 @@ TEST_F(HighScoreFormTest, TheNamePromptOffersTheLoginNameSelected)
         // Wide enough for the caption in a bold title bar font, with room for the buttons.
         QFont title = prompt->font();
         title.setBold(true);
-        EXPECT_GE(prompt->width(), QFontMetrics(title).horizontalAdvance(prompt->windowTitle()) + 96);
+        EXPECT_GE(prompt->width(),
+                  QFontMetrics(title).horizontalAdvance(prompt->windowTitle()) + 96);
         prompt->reject();
     });
     THighScoreForm form;
@@ -241,7 +239,7 @@ TEST_F(HighScoreFormTest, AFullListAsksOnlyForPointsAboveItsLowest)
     script.then<QInputDialog>(typeName("Never"));
     THighScoreForm form;
     form.setAddValue(true);
-    form.setActualScore(100);   // the bonus does not count for the decision
+    form.setActualScore(100);  // the bonus does not count for the decision
     form.setBonus(1000);
     open(form);
     EXPECT_EQ(script.handled(), 0);
@@ -422,7 +420,8 @@ TEST_F(HighScoreFormTest, ASessionEndBeforeThePromptStoresTheEntryUnderTheLoginN
 // other game stored while it was open; names typed in the old code page show as typed.
 TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
 {
-    writeHighScoreFile("[high score]\nJ\xFCrgen_0=500\nAnn_1=400\n[Gr\xFC\xDF" "e]\nx=\xE9\n");
+    writeHighScoreFile("[high score]\nJ\xFCrgen_0=500\nAnn_1=400\n[Gr\xFC\xDF"
+                       "e]\nx=\xE9\n");
     {
         THighScoreForm form;
         open(form);
@@ -430,7 +429,8 @@ TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
         writeHighScoreFile(readHighScoreFile().replace("Ann_1=400\n", "Ann_1=400\nOther_2=450\n"));
     }
     EXPECT_EQ(readHighScoreFile(), "[high score]\nJ\xC3\xBCrgen_0=500\nOther_1=450\nAnn_2=400\n"
-                                   "[Gr\xFC\xDF" "e]\nx=\xE9\n");
+                                   "[Gr\xFC\xDF"
+                                   "e]\nx=\xE9\n");
     {
         ModalScript script;
         script.then<QInputDialog>(typeName("New"));
@@ -443,8 +443,7 @@ TEST_F(HighScoreFormTest, SavingKeepsWhatAnotherGameStoredMeanwhile)
     ScoreList stored;
     stored.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), "high score");
     QStringList names;
-    for (const Tscore &entry : stored.entries())
-        names << entry.name;
+    for (const Tscore &entry : stored.entries()) names << entry.name;
     EXPECT_EQ(names, QStringList({"Jürgen", "Other", "New", "Ann", "Last"}));
 }
 
@@ -460,7 +459,7 @@ TEST_F(HighScoreFormTest, ClosingShrinksToTheCentreLineBeforeTheWindowGoes)
             form.reject();
         else
             form.close();
-        EXPECT_TRUE(form.isVisible());   // the animation runs first
+        EXPECT_TRUE(form.isVisible());  // the animation runs first
         ASSERT_TRUE(finished.wait(5000));
         EXPECT_FALSE(form.isVisible());
         EXPECT_LE(form.geometry().height(), 1);
@@ -528,7 +527,7 @@ TEST_F(HighScoreFormTest, PointsAboveTheLowestReplaceIt)
     ModalScript script;
     script.then<QInputDialog>(typeName("Top")).then<THighScoreForm>(closeForm);
     ShowHighScores(nullptr, true, 1, 101, 1000, false);
-    EXPECT_TRUE(sounds.played.isEmpty());   // sounds are off
+    EXPECT_TRUE(sounds.played.isEmpty());  // sounds are off
     ScoreList stored;
     stored.LoadScores(platform::ProfileFile(platform::highScoreFilePath()), "high score: shifter");
     ASSERT_EQ(stored.entries().size(), 10u);

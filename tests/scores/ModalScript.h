@@ -25,8 +25,7 @@ public:
     {
         steps_.push_back([step = std::move(step)](QWidget *top) {
             T *window = qobject_cast<T *>(top);
-            if (window)
-                step(window);
+            if (window) step(window);
             return window != nullptr;
         });
         return *this;
@@ -37,7 +36,8 @@ public:
 private:
     void poll()
     {
-        if (next_ < int(steps_.size()) && steps_[std::size_t(next_)](QApplication::activeModalWidget()))
+        if (next_ < int(steps_.size()) &&
+            steps_[std::size_t(next_)](QApplication::activeModalWidget()))
             ++next_;
     }
 

@@ -40,7 +40,7 @@ struct Options {
 
 struct Figures {
     int kills = 0;
-    int cutHalfWay = 0;   // kills that left a temporary or a lock behind
+    int cutHalfWay = 0;  // kills that left a temporary or a lock behind
     int damaged = 0;
     int temporariesLeft = 0;
     int lost = 0;
@@ -176,10 +176,10 @@ void save(const Options &options, const QString &dir, int p)
     for (int r = 0; r < options.rounds; ++r) {
         ini.writeInteger(QString("Process %1").arg(p), "Round", r);
         ini.writeInteger("Shared", QString("p%1").arg(p), r);
-        const int score = r * options.processes + p + 1;   // unique among all processes
+        const int score = r * options.processes + p + 1;  // unique among all processes
         const QString name = QString("p%1r%2").arg(p).arg(r);
         ScoreList().SaveScores(hsl, section, NewEntry{name, score, score});
-        ScoreList viewer;   // a window opened only to look
+        ScoreList viewer;  // a window opened only to look
         viewer.LoadScores(hsl, section);
         viewer.SaveScores(hsl, section, std::nullopt);
     }
@@ -230,11 +230,16 @@ bool parse(int argc, char **argv, Options &options)
     for (int i = 1; i + 1 < argc; i += 2) {
         const long value = std::strtol(argv[i + 1], nullptr, 10);
         if (value < 0) return false;
-        if (!std::strcmp(argv[i], "--kills")) options.kills = int(value);
-        else if (!std::strcmp(argv[i], "--processes")) options.processes = int(value);
-        else if (!std::strcmp(argv[i], "--rounds")) options.rounds = int(value);
-        else if (!std::strcmp(argv[i], "--seed")) options.seed = unsigned(value);
-        else return false;
+        if (!std::strcmp(argv[i], "--kills"))
+            options.kills = int(value);
+        else if (!std::strcmp(argv[i], "--processes"))
+            options.processes = int(value);
+        else if (!std::strcmp(argv[i], "--rounds"))
+            options.rounds = int(value);
+        else if (!std::strcmp(argv[i], "--seed"))
+            options.seed = unsigned(value);
+        else
+            return false;
     }
     return argc % 2 == 1;
 }

@@ -29,10 +29,7 @@ protected:
     }
 };
 
-QLabel *label(const TResultForm &form, const char *name)
-{
-    return form.findChild<QLabel *>(name);
-}
+QLabel *label(const TResultForm &form, const char *name) { return form.findChild<QLabel *>(name); }
 
 class ResultFormTest : public ::testing::Test {
 protected:
@@ -123,8 +120,7 @@ TEST_F(ResultFormTest, ThePictureStandsUnscaledOnWhite)
     ASSERT_EQ(picture.size(), QSize(295, 188));
     // Hide the texts so only the picture and the window's own white remain.
     for (QLabel *l : form.findChildren<QLabel *>())
-        if (l->objectName() != "Image1")
-            l->hide();
+        if (l->objectName() != "Image1") l->hide();
     form.findChild<QToolButton *>()->hide();
     const QImage shot = form.grab().toImage();
     for (const QPoint p : {QPoint(0, 0), QPoint(3, 3), QPoint(150, 60), QPoint(294, 187)})

@@ -17,8 +17,7 @@ inline QByteArray readHighScoreFile()
 inline void writeHighScoreFile(const QByteArray &bytes)
 {
     QFile file(platform::highScoreFilePath());
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
 // A section of ten entries scored 100, 200, ..., 1000, written worst first.

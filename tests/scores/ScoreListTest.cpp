@@ -13,16 +13,14 @@ namespace {
 QStringList names(const ScoreList &list)
 {
     QStringList result;
-    for (const Tscore &entry : list.entries())
-        result << entry.name;
+    for (const Tscore &entry : list.entries()) result << entry.name;
     return result;
 }
 
 std::vector<int> scores(const ScoreList &list)
 {
     std::vector<int> result;
-    for (const Tscore &entry : list.entries())
-        result.push_back(entry.score);
+    for (const Tscore &entry : list.entries()) result.push_back(entry.score);
     return result;
 }
 
@@ -55,9 +53,9 @@ TEST(NameFromKeyTest, CutsAtTheLastUnderscoreOnly)
 
 TEST(StorableNameTest, KeepsOrdinaryNamesAndDisarmsTheRest)
 {
-    for (const QString &name : {QStringLiteral("Ann"), QStringLiteral("a_b"),
-                                QStringLiteral("Jürgen Ölmaß"), QStringLiteral("山田 太郎"),
-                                QStringLiteral("O'Neil (2nd)")})
+    for (const QString &name :
+         {QStringLiteral("Ann"), QStringLiteral("a_b"), QStringLiteral("Jürgen Ölmaß"),
+          QStringLiteral("山田 太郎"), QStringLiteral("O'Neil (2nd)")})
         EXPECT_EQ(StorableName(name), name);
     EXPECT_EQ(StorableName("  Bob  "), "Bob");
     EXPECT_EQ(StorableName("a=b"), "a_b");
@@ -67,7 +65,8 @@ TEST(StorableNameTest, KeepsOrdinaryNamesAndDisarmsTheRest)
     EXPECT_EQ(StorableName(" \t\n "), "");
     // C1 controls are controls too: NEL (U+0085) breaks lines for some readers.
     EXPECT_EQ(StorableName(QString::fromUtf16(u"Eve\u0085X\u009f\u0080")), "Eve X");
-    EXPECT_EQ(StorableName(QString::fromUtf16(u"\u00a0Zoë\u00ff")), QString::fromUtf16(u"\u00a0Zoë\u00ff"));
+    EXPECT_EQ(StorableName(QString::fromUtf16(u"\u00a0Zoë\u00ff")),
+              QString::fromUtf16(u"\u00a0Zoë\u00ff"));
 }
 
 TEST_F(ScoreListTest, LoadsInKeyOrderSortsAndReadsJunkAsZero)
@@ -110,7 +109,7 @@ TEST_F(ScoreListTest, SavingStartsFromTheListAsStoredNow)
     list.SaveScores(file, "high score", NewEntry{"New", 1, 7});
     EXPECT_EQ(names(list), QStringList({"Other", "New", "Ann"}));
     writeHighScoreFile(tenEntries("high score"));
-    list.SaveScores(file, "high score", NewEntry{"Late", 100, 5000});   // no longer above 100
+    list.SaveScores(file, "high score", NewEntry{"Late", 100, 5000});  // no longer above 100
     EXPECT_EQ(list.entries().size(), 10u);
     EXPECT_FALSE(names(list).contains("Late"));
     list.SaveScores(file, "high score", NewEntry{"Late", 101, 5000});
@@ -121,12 +120,12 @@ TEST_F(ScoreListTest, SavingStartsFromTheListAsStoredNow)
 TEST_F(ScoreListTest, QualifiesOnPointsAboveTheLowestOfAFullList)
 {
     ScoreList list;
-    EXPECT_TRUE(list.Qualifies(0));   // an empty list takes any game
+    EXPECT_TRUE(list.Qualifies(0));  // an empty list takes any game
     writeHighScoreFile(tenEntries("high score"));
     list.LoadScores(file, "high score");
     EXPECT_EQ(list.LowestScore(), 100);
     EXPECT_FALSE(list.Qualifies(99));
-    EXPECT_FALSE(list.Qualifies(100));   // equal to the lowest is not enough
+    EXPECT_FALSE(list.Qualifies(100));  // equal to the lowest is not enough
     EXPECT_TRUE(list.Qualifies(101));
 }
 
@@ -148,10 +147,9 @@ TEST_F(ScoreListTest, InsertionDropsOneLowestEntryOnlyWhenFull)
 
 TEST_F(ScoreListTest, LowestStoredScoreNeedsTenKeys)
 {
-    EXPECT_EQ(LowestStoredScore(0), -1);   // no file
+    EXPECT_EQ(LowestStoredScore(0), -1);  // no file
     QByteArray nine = "[high score]\n";
-    for (int i = 0; i < 9; ++i)
-        nine += "A_" + QByteArray::number(i) + "=500\n";
+    for (int i = 0; i < 9; ++i) nine += "A_" + QByteArray::number(i) + "=500\n";
     writeHighScoreFile(nine);
     EXPECT_EQ(LowestStoredScore(0), -1);
 

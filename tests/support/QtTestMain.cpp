@@ -12,9 +12,10 @@ namespace {
 // them may come from the machine. A scaled run names its scale in QUORBIX_TEST_SCALE instead.
 void pinScale()
 {
-    for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-                             "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY",
-                             "QT_USE_PHYSICAL_DPI", "QT_FONT_DPI"})
+    for (const char *name :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI",
+          "QT_FONT_DPI"})
         qunsetenv(name);
     const QByteArray scale = qgetenv("QUORBIX_TEST_SCALE");
     if (!scale.isEmpty()) qputenv("QT_SCALE_FACTOR", scale);

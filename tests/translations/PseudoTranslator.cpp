@@ -42,7 +42,7 @@ QString accentLine(const QString &line)
         if (!closing.isNull()) {
             const int end = line.indexOf(closing, i);
             const int space = line.indexOf(u' ', i);
-            if (end > i && (space < 0 || space > end)) {   // a tag or an entity, not a lone & or <
+            if (end > i && (space < 0 || space > end)) {  // a tag or an entity, not a lone & or <
                 out += line.mid(i, end - i + 1);
                 i = end;
                 continue;

@@ -25,15 +25,18 @@ namespace {
 // Texts no language translates: names, and what the game shows of the player's machine.
 QStringList untranslatedNames()
 {
-    QStringList names = {QStringLiteral("Quorbix"), QStringLiteral("quorbix"),
-            QString::fromLatin1(platform::maker::kName), QString::fromLatin1(platform::maker::kWebCaption),
-            QString::fromLatin1(platform::maker::kWebAddress), QCoreApplication::applicationName(),
-            platform::osVersion().family, QStringLiteral("Player"),
-            // the programs on the About box's second page
-            QStringLiteral("Pebble Drift"), QStringLiteral("Lantern Lines"), QStringLiteral("Tidy Desk"),
-            QStringLiteral("Word Kite"), QStringLiteral("Starboard")};
+    QStringList names = {
+        QStringLiteral("Quorbix"), QStringLiteral("quorbix"),
+        QString::fromLatin1(platform::maker::kName),
+        QString::fromLatin1(platform::maker::kWebCaption),
+        QString::fromLatin1(platform::maker::kWebAddress), QCoreApplication::applicationName(),
+        platform::osVersion().family, QStringLiteral("Player"),
+        // the programs on the About box's second page
+        QStringLiteral("Pebble Drift"), QStringLiteral("Lantern Lines"),
+        QStringLiteral("Tidy Desk"), QStringLiteral("Word Kite"), QStringLiteral("Starboard")};
     // The longest first, so that one name within another goes whole.
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.size() > b.size(); });
     return names;
 }
 
@@ -84,27 +87,31 @@ TEST_F(TranslationsTest, UnderThePseudoLanguageEveryVisibleTextIsTranslated)
             expectEveryTextFits(window);
     });
     // The message of a settings file that cannot be written.
-    EXPECT_TRUE(isPseudoText(platform::ProfileWriteError(QStringLiteral("/x")).message(), {QStringLiteral("x")}));
+    EXPECT_TRUE(isPseudoText(platform::ProfileWriteError(QStringLiteral("/x")).message(),
+                             {QStringLiteral("x")}));
     QCoreApplication::removeTranslator(&pseudo);
 }
 
 TEST(PseudoText, KeepsPlaceholdersAcceleratorsAndMarkupAndIsLonger)
 {
     EXPECT_EQ(pseudoText(QStringLiteral("&New Game")), QStringLiteral("[!! &Ñéw Gámé !!]"));
-    const QString placeholders = pseudoText(QStringLiteral("You have left %n balls, %1 and %L2 <b>now</b> &amp; later"));
+    const QString placeholders = pseudoText(
+        QStringLiteral("You have left %n balls, %1 and %L2 <b>now</b> &amp; later"));
     for (const char *kept : {"%n", "%1", "%L2", "<b>", "</b>", "&amp;"})
         EXPECT_TRUE(placeholders.contains(QLatin1String(kept))) << kept;
     const QString line = QStringLiteral("Send us your suggestions and error reports by mail,");
     EXPECT_GE(pseudoText(line).size(), int(line.size() * 1.4));
     EXPECT_EQ(pseudoText(QStringLiteral("one\ntwo")).count(QStringLiteral("[!! ")), 2);
-    EXPECT_TRUE(isPseudoText(pseudoText(QStringLiteral("Free Memory: %1")).replace("%1", "12 KB"), {}))
+    EXPECT_TRUE(
+        isPseudoText(pseudoText(QStringLiteral("Free Memory: %1")).replace("%1", "12 KB"), {}))
         << "data within a pseudo text is part of it";
     EXPECT_FALSE(isPseudoText(QStringLiteral("Actual"), {}));
     EXPECT_FALSE(isPseudoText(pseudoText(QStringLiteral("Total")) + QStringLiteral(" points"), {}));
     EXPECT_TRUE(isPseudoText(QStringLiteral("1002 - Quorbix"), {QStringLiteral("Quorbix")}));
 }
 
-class LanguageFitTest : public TranslationsTest, public ::testing::WithParamInterface<std::string> {};
+class LanguageFitTest : public TranslationsTest,
+                        public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsPlace)
 {
@@ -126,9 +133,12 @@ TEST_P(LanguageFitTest, EveryTextFitsItsPlace)
 std::vector<std::string> fitLanguages()
 {
     std::vector<std::string> languages{"en"};
-    for (const QString &language : QStringLiteral(QUORBIX_LANGUAGES).split(u' ')) languages.push_back(language.toStdString());
+    for (const QString &language : QStringLiteral(QUORBIX_LANGUAGES).split(u' '))
+        languages.push_back(language.toStdString());
     return languages;
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFitTest, ::testing::ValuesIn(fitLanguages()),
-                         [](const ::testing::TestParamInfo<std::string> &language) { return language.param; });
+                         [](const ::testing::TestParamInfo<std::string> &language) {
+                             return language.param;
+                         });

@@ -48,7 +48,8 @@ void tourEveryWindow(const QString &exeDir, const QString &helpFiles, const Wind
             if (auto *info = window->findChild<QToolButton *>(QStringLiteral("SpeedButton2"))) {
                 // The watcher is busy with the About box: this one is answered here.
                 QTimer::singleShot(0, [&check] {
-                    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    if (auto *box = qobject_cast<QMessageBox *>(
+                            QApplication::activeModalWidget())) {
                         check(box);
                         box->done(QMessageBox::Ok);
                     }
@@ -65,7 +66,7 @@ void tourEveryWindow(const QString &exeDir, const QString &helpFiles, const Wind
             prompt->accept();
         }
     };
-    item(form, "SelectSymbols1")->trigger();   // the standard size has none: a message says so
+    item(form, "SelectSymbols1")->trigger();  // the standard size has none: a message says so
     item(form, "SmallImages1")->trigger();
     item(form, "SelectSymbols1")->trigger();
     item(form, "Showimagedispersion1")->trigger();
@@ -80,9 +81,10 @@ void tourEveryWindow(const QString &exeDir, const QString &helpFiles, const Wind
         viewer->close();
     }
     QCoreApplication::processEvents();
-    for (const QString &name : QDir(exeDir).entryList({QStringLiteral("quorbix*.hlp")}, QDir::Files))
+    for (const QString &name :
+         QDir(exeDir).entryList({QStringLiteral("quorbix*.hlp")}, QDir::Files))
         QFile::remove(QDir(exeDir).filePath(name));
-    item(form, "Help2")->trigger();   // no help file: a message says so
+    item(form, "Help2")->trigger();  // no help file: a message says so
 
     // A pair and a lone symbol: removing the pair ends the game, with a place in the list.
     std::vector<std::string> rows(12, "...........");
@@ -93,9 +95,9 @@ void tourEveryWindow(const QString &exeDir, const QString &helpFiles, const Wind
     QTest::mouseClick(grid, Qt::LeftButton, {}, pair);
     QTest::mouseDClick(grid, Qt::LeftButton, {}, pair);
 
-    const QStringList expected = {"QMessageBox", "TForm2", "Tdispers_form", "THighScoreForm",
-                                  "TAboutBox", "QMessageBox", "TResultForm",
-                                  "QInputDialog", "THighScoreForm"};
+    const QStringList expected = {"QMessageBox",    "TForm2",       "Tdispers_form",
+                                  "THighScoreForm", "TAboutBox",    "QMessageBox",
+                                  "TResultForm",    "QInputDialog", "THighScoreForm"};
     for (const QString &name : expected)
         EXPECT_TRUE(watcher.classNames().contains(name)) << "never opened: " << name.toStdString();
 }

@@ -23,7 +23,8 @@ constexpr int kMargin = 12;
 
 class Sheet {
 public:
-    explicit Sheet(int scale) : image_(QSize(kWidth, 2400) * scale, QImage::Format_RGB32), scale_(scale)
+    explicit Sheet(int scale)
+        : image_(QSize(kWidth, 2400) * scale, QImage::Format_RGB32), scale_(scale)
     {
         image_.setDevicePixelRatio(scale);
         image_.fill(QColor(236, 236, 240));
@@ -107,20 +108,21 @@ void library(Sheet &sheet, const QString &title, const resources::PictureLibrary
 {
     const int size = lib.pictureSize();
     sheet.heading(title);
-    sheet.grid(lib.count(), 2 * size + 6, size + 4, [&lib, size, scale](QPainter &p, int n, QPoint at) {
-        p.fillRect(QRect(at, QSize(2 * size + 6, size + 4)), Qt::white);
-        p.drawPixmap(at + QPoint(2, 2), lib.plain(n, scale));
-        p.fillRect(QRect(at + QPoint(size + 4, 0), QSize(size + 2, size + 4)), QColor(255, 255, 0));
-        p.drawPixmap(at + QPoint(size + 4, 2), lib.onYellow(n, scale));
-    });
+    sheet.grid(lib.count(), 2 * size + 6, size + 4,
+               [&lib, size, scale](QPainter &p, int n, QPoint at) {
+                   p.fillRect(QRect(at, QSize(2 * size + 6, size + 4)), Qt::white);
+                   p.drawPixmap(at + QPoint(2, 2), lib.plain(n, scale));
+                   p.fillRect(QRect(at + QPoint(size + 4, 0), QSize(size + 2, size + 4)),
+                              QColor(255, 255, 0));
+                   p.drawPixmap(at + QPoint(size + 4, 2), lib.onYellow(n, scale));
+               });
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     resources::init();
     resources::registerFonts();
@@ -129,9 +131,11 @@ int main(int argc, char **argv)
     const int scale = argc > 2 && QByteArray(argv[2]) == "2" ? 2 : 1;
 
     Sheet sheet(scale);
-    sheet.heading(QStringLiteral("Standard pictures (0-4 normal, 5-9 selected, 10 the empty cell)"));
+    sheet.heading(
+        QStringLiteral("Standard pictures (0-4 normal, 5-9 selected, 10 the empty cell)"));
     sheet.grid(11, 24, 24, [scale](QPainter &p, int n, QPoint at) {
-        p.drawPixmap(at, n < 10 ? resources::standardPicture(n, scale) : resources::emptyCellPicture(scale));
+        p.drawPixmap(at, n < 10 ? resources::standardPicture(n, scale)
+                                : resources::emptyCellPicture(scale));
     });
     library(sheet, QStringLiteral("Big library, 32 x 32 (plain on white, on yellow)"),
             resources::bigLibrary(), scale);

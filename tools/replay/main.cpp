@@ -270,8 +270,9 @@ int main()
             run(game, nextClock, split(text));
         } catch (const ScriptError &e) {
             std::fflush(stdout);
-            const std::string shown =
-                line == ScriptReader::Line::TooLong ? quoted(text.substr(0, 40)) + "..." : quoted(text);
+            const std::string shown = line == ScriptReader::Line::TooLong
+                                          ? quoted(text.substr(0, 40)) + "..."
+                                          : quoted(text);
             std::fprintf(stderr, "quorbix-replay: line %ld: %s: %s\n", script.number(),
                          e.reason.c_str(), shown.c_str());
             return 2;
