@@ -131,7 +131,9 @@ def main():
     processes = Processes()
     try:
         env = {key: value for key, value in os.environ.items()
-               if not key.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND"))}
+               if not key.startswith(("DBUS_", "AT_SPI", "XDG_", "QT_", "WAYLAND", "LC_", "LANG"))}
+        # The names below are the English ones, whatever language the desktop speaks.
+        env["LANG"] = "C.UTF-8"
         x_log = open(os.path.join(folder, "xvfb.log"), "w+")
         env["DISPLAY"] = start_x_server(processes, env, x_log)
         env["DBUS_SESSION_BUS_ADDRESS"] = start_session_bus(processes, folder, env)
