@@ -106,7 +106,7 @@ private:
     QColor backColor_ = Qt::black;
     TextFont defaultFont_;
     bool loop_ = false;
-    QString completeText_ = QStringLiteral("The End");
+    QString completeText_ = tr("The End");
     int timerInterval_ = 40;
     bool shadow_ = true;
     QColor shadowColor_ = QColor(128, 128, 128);

@@ -1141,6 +1141,13 @@ o visiteu el nostre web:</translation>
     </message>
 </context>
 <context>
+    <name>TMovieScroll</name>
+    <message>
+        <source>The End</source>
+        <translation>Fi</translation>
+    </message>
+</context>
+<context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>

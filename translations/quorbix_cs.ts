@@ -1145,6 +1145,13 @@ nebo navštivte náš web:</translation>
     </message>
 </context>
 <context>
+    <name>TMovieScroll</name>
+    <message>
+        <source>The End</source>
+        <translation>Konec</translation>
+    </message>
+</context>
+<context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>

@@ -1142,6 +1142,13 @@ oder besuchen Sie uns:</translation>
     </message>
 </context>
 <context>
+    <name>TMovieScroll</name>
+    <message>
+        <source>The End</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>

@@ -1141,6 +1141,13 @@ o visite nuestra web:</translation>
     </message>
 </context>
 <context>
+    <name>TMovieScroll</name>
+    <message>
+        <source>The End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>

@@ -1141,6 +1141,13 @@ ou visitez notre site web&#xa0;:</translation>
     </message>
 </context>
 <context>
+    <name>TMovieScroll</name>
+    <message>
+        <source>The End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
     <name>TResultForm</name>
     <message>
         <source>OK</source>

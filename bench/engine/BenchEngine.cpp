@@ -118,22 +118,14 @@ void BM_PressAndRemove(benchmark::State &state) { pressOnPositions<true>(state);
 void BM_PressOnly(benchmark::State &state) { pressOnPositions<false>(state); }
 
 // Any removal, and removals that feed.
-BENCHMARK(BM_PressAndRemove)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({2, 0})
-    ->Args({3, 0})
-    ->Args({2, 1})
-    ->Args({3, 1})
-    ->ArgNames({"mode", "feeding"});
-BENCHMARK(BM_PressOnly)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({2, 0})
-    ->Args({3, 0})
-    ->Args({2, 1})
-    ->Args({3, 1})
-    ->ArgNames({"mode", "feeding"});
+void modesAndFeeding(benchmark::internal::Benchmark *benchmark)
+{
+    for (const std::int64_t mode : {0, 1, 2, 3}) benchmark->Args({mode, 0});
+    for (const std::int64_t mode : {2, 3}) benchmark->Args({mode, 1});
+    benchmark->ArgNames({"mode", "feeding"});
+}
+BENCHMARK(BM_PressAndRemove)->Apply(modesAndFeeding);
+BENCHMARK(BM_PressOnly)->Apply(modesAndFeeding);
 
 // A whole game: the deal, then moves on the first movable cell from a wandering start, with the
 // press that ends each double-click, until no move is left (feeding modes: at most 1000 moves).
